@@ -39,6 +39,34 @@ struct LogRecord {
         a.fill(blanks(n));
         return a;
     }
+
+    // The value as a field of `width` characters holds it: padded on the
+    // right with blanks, or cut. Text that is not valid UTF-8 is taken as
+    // Windows-1252 bytes, so every byte stays one character.
+    static std::string fit(std::string_view value, std::size_t width);
+
+    // Setters store a value padded or cut to the field's width. Selection
+    // setters take the index 0..5 (selection 1..6).
+    void setRowHeight(std::string_view v) { RowHeight = fit(v, kRowHeight); }
+    void setBetDate(std::string_view v) { BetDate = fit(v, kBetDate); }
+    void setBetType(std::string_view v) { BetType = fit(v, kBetType); }
+    void setBetTerms(std::string_view v) { BetTerms = fit(v, kBetTerms); }
+    void setStakePerBet(std::string_view v) { StakePerBet = fit(v, kStakePerBet); }
+    void setTotalStake(std::string_view v) { TotalStake = fit(v, kTotalStake); }
+    void setSelName(std::size_t i, std::string_view v) { SelName.at(i) = fit(v, kSelName); }
+    void setSelResult(std::size_t i, std::string_view v) { SelResult.at(i) = fit(v, kSelResult); }
+    void setSelOdds(std::size_t i, std::string_view v) { SelOdds.at(i) = fit(v, kSelOdds); }
+    void setPayout(std::string_view v) { Payout = fit(v, kPayout); }
+    void setTaxPaid(std::string_view v) { TaxPaid = fit(v, kTaxPaid); }
+    void setLogOpeningBalance(std::string_view v) { LogOpeningBalance = fit(v, kLogOpeningBalance); }
+
+    // The record as stored: exactly 223 bytes of Windows-1252. A character
+    // that has no byte there is written as '?' (the windows accept only
+    // text that has one, so this is a last defence, not a path users see).
+    std::string toBytes() const;
+    // A stored record read back. A short (partial) record reads as if padded
+    // with blanks; bytes past 223 are ignored.
+    static LogRecord fromBytes(std::string_view bytes);
 };
 
 }  // namespace pennant

@@ -5,6 +5,7 @@
 
 #include "engine/numbers.h"
 #include "engine/text.h"
+#include "log/log_file.h"
 
 namespace pennant {
 
@@ -117,6 +118,18 @@ void printLog(Project& project, Platform& platform, const std::vector<LogRecord>
         return fail("This Log holds an amount too large to print.");
     }
     if (!platform.print(*doc)) fail("The log could not be printed. Check that a printer is available.");
+}
+
+void printCurrentLog(Project& project, Platform& platform, FileOps& ops) {
+    std::vector<LogRecord> records;
+    try {
+        ensureLogExists(project.logPath(), ops);
+        records = readAllRecords(project.logPath(), ops);
+    } catch (const LogError& e) {
+        platform.messageBox({e.what(), "Print Log Error", Icon::Exclamation, Buttons::Ok});
+        return;
+    }
+    printLog(project, platform, records);
 }
 
 }  // namespace pennant

@@ -9,6 +9,7 @@
 
 #include "engine/dyn.h"
 #include "engine/project.h"
+#include "log/file_ops.h"
 #include "log/log_record.h"
 #include "platform/platform.h"
 #include "print/print_document.h"
@@ -28,5 +29,10 @@ void shortenPlaceholders(LogRecord& record);
 // prints the report, or says why nothing was printed. Leaves the record
 // bookkeeping as a pass over the log does (LogRec = the last record).
 void printLog(Project& project, Platform& platform, const std::vector<LogRecord>& records);
+
+// The log viewer's "&Print Log": reads the current log (creating it empty
+// when missing, as opening a log does) and prints it as above. A log that
+// cannot be read is reported and nothing is printed.
+void printCurrentLog(Project& project, Platform& platform, FileOps& ops = systemFileOps());
 
 }  // namespace pennant

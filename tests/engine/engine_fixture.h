@@ -37,7 +37,7 @@ protected:
     std::string L(int n) const { return m.Label[n]; }
 };
 
-inline Sel W(std::string odds) { return {Result::Win, std::move(odds)}; }
+inline Sel W(std::string odds = "EVENS") { return {Result::Win, std::move(odds)}; }
 inline Sel N(std::string odds = "EVENS") { return {Result::NR, std::move(odds)}; }
 inline Sel X(std::string odds = "EVENS") { return {Result::Lose, std::move(odds)}; }
 

@@ -1,0 +1,1 @@
+800 11/12/2026Lucky 15 WIN      1.00  16.35   Red Rum    Arkle      Mill Reef  Nijinsky   Selection 5Selection 6LOST   LOST   LOST   LOST   LOST   LOST   2/1   3/1   4/1   5/1   EVENS EVENS 0           1        0           

@@ -1,0 +1,1 @@
+200 11/12/2026Single   WIN      1.00  1.09    Shergar    Selection 2Selection 3Selection 4Selection 5Selection 6WON    LOST   LOST   LOST   LOST   LOST   5/2   EVENS EVENS EVENS EVENS EVENS 3.50        1        0           

@@ -1,0 +1,1 @@
+600 11/12/2026Treble   Place 1/50.50  0.55    Red Rum    Arkle      Selection 3Selection 4Selection 5Selection 6PLACED LOST   NON RANLOST   LOST   LOST   4/1   2/1   EVENS EVENS EVENS EVENS 0           1        0           
