@@ -127,7 +127,7 @@ private:
     double factor(int slot) const { return odds[slot - 1].number(); }
     Money chain(std::initializer_list<int> slots) const;
     Money chain(const std::vector<int>& slots) const;
-    Money rowAmount(int size) const;  // every combination of `size` of the counted selections
+    std::array<Money, 7> rowAmounts(int k) const;  // by number of legs
     Money luckySingles(int k) const;
     bool anyZeroFactor() const;
     void setAmount(int label, Money amount);

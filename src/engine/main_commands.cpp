@@ -31,11 +31,13 @@ int currentLogCount(const Project& p) {
 void Form_Load(FrmMain& m) {
     Project& p = m.project;
     m.loadDefaults();
-    p.LogFileName = "DEFAULT.BSL";
-    p.OpeningBalance = 0.0;
+    // The status bar is shown unless the settings say otherwise.
     p.StatusBarFlag = "True";
-    // A failed load changes nothing, so the values above are the fallback.
-    loadSettings(p);
+    // A failed load leaves the project untouched; the log falls back.
+    if (!loadSettings(p)) {
+        p.LogFileName = "DEFAULT.BSL";
+        p.OpeningBalance = 0.0;
+    }
     m.Label[57] = p.TaxRate.text();
     m.statusBarShown = p.StatusBarFlag == "True";
     p.LogRecordLength = static_cast<int>(kLogRecordLength);
@@ -46,7 +48,8 @@ void Form_Load(FrmMain& m) {
 
 void mnuTaxRate_Click(FrmMain& m) {
     Project& p = m.project;
-    std::optional<std::string> answer = m.platform.inputBox("Enter the current Tax rate: %", "Pennant95", p.TaxRate.text());
+    std::optional<std::string> answer =
+        m.platform.inputBox("Enter the current Tax rate: %", "Pennant95", p.TaxRate.text());
     if (!answer) return;
     if (answer->empty()) {
         p.TaxRate = 9.0;
@@ -74,7 +77,8 @@ void menustatus_Click(FrmMain& m) {
 
 void mnuContents_Click(FrmMain& m) {
     if (!m.platform.showHelp())
-        m.platform.messageBox({"The help file Pennant.hlp could not be found.", "Pennant95", Icon::Exclamation, Buttons::Ok});
+        m.platform.messageBox(
+            {"The help file Pennant.hlp could not be found.", "Pennant95", Icon::Exclamation, Buttons::Ok});
 }
 
 void shutdown(FrmMain& m) { m.platform.closeHelp(); }

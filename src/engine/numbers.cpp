@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <algorithm>
 #include <limits>
 
 namespace pennant {
@@ -58,10 +59,39 @@ long long magnitude(std::string_view s) {
     return exp - static_cast<long long>(firstFraction) - 1;
 }
 
+// The usual short decimal without an exponent, converted without the
+// library: a mantissa of at most 15 digits and a power of ten of at most 22
+// are both exact doubles, so one division gives the correctly rounded value.
+std::optional<double> convertExactly(std::string_view s) {
+    static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    bool negative = !s.empty() && s[0] == '-';
+    std::uint64_t mantissa = 0;
+    int digits = 0, fraction = 0;
+    bool afterPoint = false;
+    for (std::size_t i = negative ? 1 : 0; i < s.size(); ++i) {
+        char c = s[i];
+        if (c == '.') {
+            afterPoint = true;
+        } else if (isDigit(c)) {
+            if (mantissa != 0 || c != '0') ++digits;
+            if (digits > 15) return std::nullopt;
+            mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
+            if (afterPoint) ++fraction;
+        } else {
+            return std::nullopt;  // an exponent: the library does it
+        }
+    }
+    if (fraction > 22) return std::nullopt;
+    double value = static_cast<double>(mantissa) / kPow10[fraction];
+    return negative ? -value : value;
+}
+
 // Converts a text that matched numberPrefix (exponent letter already 'e').
 // Overflow gives nullopt; underflow gives 0.
 std::optional<double> convert(std::string_view s) {
     if (!s.empty() && s[0] == '+') s.remove_prefix(1);
+    if (auto fast = convertExactly(s)) return *fast;
     double value = 0;
     auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (ec == std::errc::result_out_of_range) {
@@ -81,9 +111,9 @@ struct Decimal {
 
 Decimal toDecimal(double value) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", value);
+    auto written = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
     Decimal d;
-    std::string_view s(buf);
+    std::string_view s(buf, static_cast<std::size_t>(written.ptr - buf));
     if (s[0] == '-') {
         d.negative = true;
         s.remove_prefix(1);
@@ -168,6 +198,54 @@ std::string shortest(double value, bool leadingZero) {
     return out + d.digits.substr(0, n - fraction) + "." + d.digits.substr(n - fraction);
 }
 
+// The common case without any text: the value times 10^places lies clear
+// of a half, so rounding its 15-digit form gives the same whole number as
+// rounding the value itself. nullopt sends the caller to the exact path.
+std::optional<std::int64_t> fastUnits(double value, int places, HalfRule rule) {
+    static constexpr double kScale[] = {1, 10, 100, 1000, 10000};
+    if (places < 0 || places > 4 || !(std::fabs(value) < 1e10)) return std::nullopt;
+    double y = std::fabs(value) * kScale[places];
+    double whole = std::floor(y);
+    double f = y - whole;
+    double margin = std::max(1e-7, y * 4e-14);
+    if (std::fabs(f - 0.5) > margin) {
+        if (f > 0.5) whole += 1;
+    } else {
+        // Near a half. The 15-digit form steps in units between y*1e-15 and
+        // y*1e-14, so an exact distance (fma) well under half a step means it
+        // sits on the half, and one well over a step means it does not.
+        double distance = std::fma(std::fabs(value), kScale[places], -(whole + 0.5));
+        if (std::fabs(distance) < 0.4e-15 * y) {
+            bool odd = std::fmod(whole, 2) == 1;
+            if (rule == HalfRule::AwayFromZero || odd) whole += 1;
+        } else if (std::fabs(distance) > 0.6e-14 * y) {
+            if (distance > 0) whole += 1;
+        } else {
+            return std::nullopt;
+        }
+    }
+    auto units = static_cast<std::int64_t>(whole);
+    return value < 0 ? -units : units;
+}
+
+std::string unitsText(std::int64_t units, int places, bool negative) {
+    char digits[24];
+    auto end = std::to_chars(digits, digits + sizeof digits, units < 0 ? -units : units).ptr;
+    std::size_t n = static_cast<std::size_t>(end - digits);
+    std::size_t whole = n > static_cast<std::size_t>(places) ? n - places : 0;
+    char out[32];
+    std::size_t k = 0;
+    if (negative && units != 0) out[k++] = '-';
+    if (whole == 0) out[k++] = '0';
+    for (std::size_t i = 0; i < whole; ++i) out[k++] = digits[i];
+    if (places > 0) {
+        out[k++] = '.';
+        for (std::size_t i = n; i < whole + places; ++i) out[k++] = '0';  // leading zeros of the fraction
+        for (std::size_t i = whole; i < n; ++i) out[k++] = digits[i];
+    }
+    return std::string(out, k);
+}
+
 }  // namespace
 
 std::optional<double> readWhole(std::string_view text) {
@@ -195,6 +273,12 @@ double readLeading(std::string_view text) {
 
 std::string roundedText(double value, int places, HalfRule rule) {
     if (!std::isfinite(value)) throw CalcFailure("number out of range");
+    if (auto units = fastUnits(value, places, rule)) return unitsText(*units, places, value < 0);
+    return detail::exactRoundedText(value, places, rule);
+}
+
+std::string detail::exactRoundedText(double value, int places, HalfRule rule) {
+    if (!std::isfinite(value)) throw CalcFailure("number out of range");
     Decimal d = toDecimal(value);
     roundTo(d, places, rule);
     std::string digits = stripZeros(d.digits);
@@ -217,6 +301,7 @@ std::string signForm(double value) {
 
 Money Money::fromDouble(double value) {
     if (!std::isfinite(value)) throw CalcFailure("amount out of range");
+    if (auto units = fastUnits(value, 4, HalfRule::ToEven)) return Money(*units);
     Decimal d = toDecimal(value);
     roundTo(d, 4, HalfRule::ToEven);
     std::string digits = stripZeros(d.digits);

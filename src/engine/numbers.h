@@ -35,6 +35,11 @@ enum class HalfRule { ToEven, AwayFromZero };
 // a value that is not finite.
 std::string roundedText(double value, int places, HalfRule rule);
 
+namespace detail {
+// roundedText by decimal digits only, without the floating-point shortcut.
+std::string exactRoundedText(double value, int places, HalfRule rule);
+}  // namespace detail
+
 // The two-decimal rule: every amount the program shows.
 inline std::string twoDecimals(double value) {
     return roundedText(value, 2, HalfRule::AwayFromZero);

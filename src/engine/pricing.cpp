@@ -11,23 +11,6 @@ constexpr int kCountLabel = 29;   // Label30 is the singles count (legs = 1)
 constexpr int kAmountLabel = 36;  // Label37 is the singles amount (legs = 1)
 constexpr int kBonusPercent = 36, kBonusAmount = 43;
 
-// Every choice of `size` slots out of 1..k, each in increasing slot order.
-template <typename F>
-void forEachCombination(int k, int size, F&& each) {
-    std::vector<int> slots(size);
-    auto recurse = [&](auto& self, int depth, int from) -> void {
-        if (depth == size) {
-            each(slots);
-            return;
-        }
-        for (int s = from; s <= k - (size - depth) + 1; ++s) {
-            slots[depth] = s;
-            self(self, depth + 1, s + 1);
-        }
-    };
-    recurse(recurse, 0, 1);
-}
-
 int binomial(int n, int r) {
     int c = 1;
     for (int i = 1; i <= r; ++i) c = c * (n - r + i) / i;
@@ -44,10 +27,21 @@ Money FrmMain::chain(const std::vector<int>& slots) const {
 
 Money FrmMain::chain(std::initializer_list<int> slots) const { return chain(std::vector<int>(slots)); }
 
-Money FrmMain::rowAmount(int size) const {
-    Money amount;
-    forEachCombination(winners, size, [&](const std::vector<int>& slots) { amount += chain(slots); });
-    return amount;
+// The summed returns of every multiple of each size on the k counted
+// selections. Each multiple takes its slots in increasing order, so every
+// multiple extends a smaller one by one leg: walking the slots depth first
+// prices each prefix once and reuses it.
+std::array<Money, 7> FrmMain::rowAmounts(int k) const {
+    std::array<Money, 7> amounts{};
+    auto walk = [&](auto& self, int from, int size, Money running) -> void {
+        for (int s = from; s <= k; ++s) {
+            Money r = size == 0 ? unitstake.times(factor(s)) + unitstake : running.times(factor(s)) + running;
+            amounts[size + 1] += r;
+            self(self, s + 1, size + 1, r);
+        }
+    };
+    walk(walk, 1, 0, Money());
+    return amounts;
 }
 
 // The Lucky singles: the stake-times-factor products are summed unrounded
@@ -101,7 +95,7 @@ void FrmMain::wtrixie() {
         Label[31] = "3";
         Label[32] = "1";
         setAmount(39, chain({1, 2, 3}));
-        setAmount(38, rowAmount(2));
+        setAmount(38, rowAmounts(3)[2]);
     } else if (winners == 2) {
         Label[31] = "1";
         setAmount(38, chain({1, 2}));
@@ -115,9 +109,10 @@ void FrmMain::wtrixie() {
 
 // Every double, treble and larger multiple of k counted selections.
 void FrmMain::fullCover(int k) {
+    std::array<Money, 7> amounts = rowAmounts(k);
     for (int size = k; size >= 2; --size) {
         Label[kCountLabel + size] = std::to_string(binomial(k, size));
-        setAmount(kAmountLabel + size, rowAmount(size));
+        setAmount(kAmountLabel + size, amounts[size]);
     }
     formatwinnings();
     wintax();

@@ -88,14 +88,23 @@ LogRecord readRecord(const fs::path& log, std::int64_t n, FileOps& ops) {
     return LogRecord::fromBytes(readRecordBytes(log, n, ops));
 }
 
-std::vector<std::string> readAllRecordBytes(const fs::path& log, FileOps& ops) {
+namespace {
+
+// The whole file in one read.
+std::string readWholeLog(const fs::path& log, FileOps& ops) {
     FileHandle file(ops, openExisting(log, OpenMode::Read, ops));
     std::string all(static_cast<std::size_t>(lengthOf(file.get(), log, ops)), '\0');
     std::int64_t got = ops.readAt(file.get(), all.data(), all.size(), 0);
     if (got < 0) fail("Could not read the log", log, errno);
     all.resize(static_cast<std::size_t>(got));
+    return all;
+}
 
-    std::int64_t count = recordsInLength(got);
+}  // namespace
+
+std::vector<std::string> readAllRecordBytes(const fs::path& log, FileOps& ops) {
+    std::string all = readWholeLog(log, ops);
+    std::int64_t count = recordsInLength(static_cast<std::int64_t>(all.size()));
     std::vector<std::string> records;
     records.reserve(static_cast<std::size_t>(count));
     for (std::int64_t n = 1; n <= count; ++n) records.push_back(recordAt(all, n));
@@ -103,10 +112,13 @@ std::vector<std::string> readAllRecordBytes(const fs::path& log, FileOps& ops) {
 }
 
 std::vector<LogRecord> readAllRecords(const fs::path& log, FileOps& ops) {
+    std::string all = readWholeLog(log, ops);
+    std::string_view view(all);
+    std::int64_t count = recordsInLength(static_cast<std::int64_t>(all.size()));
     std::vector<LogRecord> records;
-    auto bytes = readAllRecordBytes(log, ops);
-    records.reserve(bytes.size());
-    for (const auto& b : bytes) records.push_back(LogRecord::fromBytes(b));
+    records.reserve(static_cast<std::size_t>(count));
+    for (std::int64_t n = 0; n < count; ++n)
+        records.push_back(LogRecord::fromBytes(view.substr(static_cast<std::size_t>(n * kLen), kLogRecordLength)));
     return records;
 }
 

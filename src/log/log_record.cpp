@@ -1,5 +1,7 @@
 #include "log/log_record.h"
 
+#include <utility>
+
 #include "engine/text.h"
 
 namespace pennant {
@@ -68,24 +70,41 @@ std::string LogRecord::toBytes() const {
     return out;
 }
 
+namespace {
+
+// Field text from stored bytes; most logs are plain ASCII.
+std::string fieldAt(std::string_view bytes, std::size_t offset, std::size_t width) {
+    std::string_view raw = bytes.substr(offset, width);
+    return isAscii(raw) ? std::string(raw) : cp1252ToUtf8(raw);
+}
+
+template <std::size_t... I>
+std::array<std::string, 6> groupAt(std::string_view bytes, std::size_t offset, std::size_t width,
+                                   std::index_sequence<I...>) {
+    return {fieldAt(bytes, offset + I * width, width)...};
+}
+
+}  // namespace
+
+LogRecord::LogRecord(FromStored, std::string_view b)
+    : RowHeight(fieldAt(b, 0, kRowHeight)),
+      BetDate(fieldAt(b, 4, kBetDate)),
+      BetType(fieldAt(b, 14, kBetType)),
+      BetTerms(fieldAt(b, 23, kBetTerms)),
+      StakePerBet(fieldAt(b, 32, kStakePerBet)),
+      TotalStake(fieldAt(b, 38, kTotalStake)),
+      SelName(groupAt(b, 46, kSelName, std::make_index_sequence<6>())),
+      SelResult(groupAt(b, 112, kSelResult, std::make_index_sequence<6>())),
+      SelOdds(groupAt(b, 154, kSelOdds, std::make_index_sequence<6>())),
+      Payout(fieldAt(b, 190, kPayout)),
+      TaxPaid(fieldAt(b, 202, kTaxPaid)),
+      LogOpeningBalance(fieldAt(b, 211, kLogOpeningBalance)) {}
+
 LogRecord LogRecord::fromBytes(std::string_view bytes) {
-    std::string padded;
-    if (bytes.size() < kLogRecordLength) {
-        padded.assign(bytes);
-        padded.resize(kLogRecordLength, ' ');
-        bytes = padded;
-    }
-    LogRecord r;
-    std::size_t offset = 0;
-    forEachField(r, [&](std::string& field, std::size_t width) {
-        std::string_view raw = bytes.substr(offset, width);
-        offset += width;
-        if (isAscii(raw))
-            field.assign(raw);
-        else
-            field = cp1252ToUtf8(raw);
-    });
-    return r;
+    if (bytes.size() >= kLogRecordLength) return LogRecord(FromStored{}, bytes);
+    std::string padded(bytes);
+    padded.resize(kLogRecordLength, ' ');
+    return LogRecord(FromStored{}, padded);
 }
 
 }  // namespace pennant

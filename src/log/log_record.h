@@ -18,6 +18,8 @@ struct LogRecord {
                                  kStakePerBet = 6, kTotalStake = 8, kSelName = 11, kSelResult = 7,
                                  kSelOdds = 6, kPayout = 12, kTaxPaid = 9, kLogOpeningBalance = 12;
 
+    LogRecord() = default;
+
     std::string RowHeight = blanks(kRowHeight);
     std::string BetDate = blanks(kBetDate);
     std::string BetType = blanks(kBetType);
@@ -67,6 +69,12 @@ struct LogRecord {
     // A stored record read back. A short (partial) record reads as if padded
     // with blanks; bytes past 223 are ignored.
     static LogRecord fromBytes(std::string_view bytes);
+
+private:
+    // Fills every field straight from 223 stored bytes, without first
+    // setting them to blanks: a full log is read this way.
+    struct FromStored {};
+    LogRecord(FromStored, std::string_view bytes);
 };
 
 }  // namespace pennant

@@ -30,8 +30,7 @@ std::optional<SettingsRecord> parseSettings(std::string_view bytes) {
     s.LogFileName = f[1].text;
     s.OpeningBalance = generalValue(f[2]);
     std::string_view flag = trimBlanks(f[3].text);
-    if (!usableTaxRate(s.TaxRate) || s.LogFileName.empty() || (flag != "True" && flag != "False"))
-        return std::nullopt;
+    if (!usableTaxRate(s.TaxRate) || s.LogFileName.empty() || (flag != "True" && flag != "False")) return std::nullopt;
     s.StatusBarFlag = std::string(flag);
     return s;
 }

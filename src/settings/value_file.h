@@ -48,9 +48,7 @@ struct Field {
 std::vector<Field> readFields(std::string_view text);
 
 // The value as a number when it looks like one, otherwise as text.
-inline Dyn generalValue(const Field& field) {
-    return field.quoted ? Dyn(field.text) : Dyn::general(field.text);
-}
+inline Dyn generalValue(const Field& field) { return field.quoted ? Dyn(field.text) : Dyn::general(field.text); }
 
 // The yes/no form of a value: True, False, or a number (yes when not
 // zero). Anything else gives nullopt.

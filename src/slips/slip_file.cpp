@@ -22,9 +22,11 @@ std::string toCp1252Lossy(std::string_view utf8) {
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         std::size_t len = std::min(sequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
-        std::optional<std::string> b = utf8ToCp1252(utf8.substr(i, len));
+        std::string_view ch = utf8.substr(i, len);
+        std::optional<std::string> b = utf8ToCp1252(ch);
         out += b ? *b : "?";
-        i += len;
+        // A broken sequence stands for one byte, so the text after it stays.
+        i += b || isValidUtf8(ch) ? len : 1;
     }
     return out;
 }
@@ -128,7 +130,8 @@ void mnuOpen_Click(FrmMain& m) {
     std::filesystem::path path = m.project.resolve(m.CommonDialog1.FileName);
     std::optional<std::string> bytes = readFileBytes(path);
     if (!bytes) {
-        showProblem(m, "The betting slip " + path.string() + " could not be opened: the file does not exist or cannot be read.");
+        showProblem(m, "The betting slip " + path.string() +
+                           " could not be opened: the file does not exist or cannot be read.");
         return;
     }
     ParsedSlip parsed = parseSlip(*bytes);

@@ -60,7 +60,9 @@ TEST_F(Recalc, ThirdCountedSelectionWithLetterOddsFails) {
 TEST_F(Recalc, SelectBetClearsEverythingAndPricesNothing) {
     m.clickOption(1);
     for (int n = 30; n <= 49; ++n)
-        if (n != 44 && n != 46 && n != 48) EXPECT_EQ(L(n), "") << n;
+        if (n != 44 && n != 46 && n != 48) {
+            EXPECT_EQ(L(n), "") << n;
+        }
     EXPECT_EQ(L(55), "0.00");
     EXPECT_EQ(L(61), "0.00");
 }

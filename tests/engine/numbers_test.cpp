@@ -79,3 +79,32 @@ TEST(NumberForms, ShortestAndSignPosition) {
 
 }  // namespace
 }  // namespace pennant
+
+namespace pennant {
+namespace {
+
+// The floating-point shortcut must round exactly as the decimal digits do,
+// above all at the halves that amounts of four and two decimals produce.
+TEST(Rounding, ShortcutAgreesWithDecimalDigits) {
+    std::uint64_t seed = 88172645463325252ull;
+    auto next = [&] {
+        seed ^= seed << 13, seed ^= seed >> 7, seed ^= seed << 17;
+        return seed;
+    };
+    const double factors[] = {2.5, 2.75, 3.33, 0.53, 1.63, 0.4075, 0.106, 1, 0.1325, 25, 0.0625};
+    for (int i = 0; i < 200000; ++i) {
+        double units = static_cast<double>(next() % 100000000000ull) / 10000;  // up to 10 million, 4 decimals
+        double value = units * factors[next() % std::size(factors)];
+        if (next() % 3 == 0) value = -value;
+        if (next() % 5 == 0) value = static_cast<double>(next() % 2000000) / 200000;  // many exact halves
+        for (int places : {2, 4}) {
+            for (HalfRule rule : {HalfRule::ToEven, HalfRule::AwayFromZero}) {
+                ASSERT_EQ(roundedText(value, places, rule), detail::exactRoundedText(value, places, rule))
+                    << value << " places " << places;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace pennant

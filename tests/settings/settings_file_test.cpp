@@ -58,14 +58,14 @@ TEST(SettingsFile, AwkwardTextsSurviveARoundTrip) {
 
 TEST(SettingsFile, UnusableContentIsRejectedWhole) {
     const char* cases[] = {
-        "",                                            // empty file
-        " 9 \r\nDEFAULT.BSL\r\n 0 \r\n",               // three values
-        "abc\r\nDEFAULT.BSL\r\n 0 \r\nTrue\r\n",       // tax rate not a number
-        "\"\"\r\nDEFAULT.BSL\r\n 0 \r\nTrue\r\n",      // empty tax rate
-        " 100 \r\nDEFAULT.BSL\r\n 0 \r\nTrue\r\n",     // tax rate 100 or more
-        "1e400\r\nDEFAULT.BSL\r\n 0 \r\nTrue\r\n",     // beyond range
-        " 9 \r\nDEFAULT.BSL\r\n 0 \r\nYes\r\n",        // flag neither True nor False
-        " 9 \r\n\r\n 0 \r\nTrue\r\n",                  // no log name
+        "",                                         // empty file
+        " 9 \r\nDEFAULT.BSL\r\n 0 \r\n",            // three values
+        "abc\r\nDEFAULT.BSL\r\n 0 \r\nTrue\r\n",    // tax rate not a number
+        "\"\"\r\nDEFAULT.BSL\r\n 0 \r\nTrue\r\n",   // empty tax rate
+        " 100 \r\nDEFAULT.BSL\r\n 0 \r\nTrue\r\n",  // tax rate 100 or more
+        "1e400\r\nDEFAULT.BSL\r\n 0 \r\nTrue\r\n",  // beyond range
+        " 9 \r\nDEFAULT.BSL\r\n 0 \r\nYes\r\n",     // flag neither True nor False
+        " 9 \r\n\r\n 0 \r\nTrue\r\n",               // no log name
     };
     for (const char* bytes : cases) EXPECT_FALSE(parseSettings(bytes)) << bytes;
     EXPECT_FALSE(parseSettings(fixture("settings/empty.ini")));
@@ -76,8 +76,9 @@ TEST(SettingsFile, OldFileQuirksReadAsBefore) {
     // place, so the flag reads " 0 " and the whole load is abandoned.
     EXPECT_FALSE(parseSettings(fixture("settings/comma_in_path.ini")));
     // A fifth line and a byte-order mark are ignored; a balance may be text.
-    std::optional<SettingsRecord> s =
-        parseSettings("\xEF\xBB\xBF" "-2.5\r\nLOG.BSL\r\nnone yet\r\nFalse\r\nextra\r\n");
+    std::optional<SettingsRecord> s = parseSettings(
+        "\xEF\xBB\xBF"
+        "-2.5\r\nLOG.BSL\r\nnone yet\r\nFalse\r\nextra\r\n");
     ASSERT_TRUE(s);
     EXPECT_EQ(s->TaxRate, Dyn(-2.5));
     EXPECT_EQ(s->OpeningBalance, Dyn("none yet"));

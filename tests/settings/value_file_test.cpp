@@ -59,7 +59,8 @@ void expectFields(const std::string& input, const std::vector<Expected>& expecte
 TEST(ReadFields, ValuesEndAtLineEndsAndCommas) {
     expectFields("", {});
     expectFields("\r\n", {{""}});
-    expectFields(" 9 \r\nDEFAULT.BSL\r\n 0 \r\nTrue\r\n", {{"9 "}, {"DEFAULT.BSL", false, 2}, {"0 ", false, 3}, {"True", false, 4}});
+    expectFields(" 9 \r\nDEFAULT.BSL\r\n 0 \r\nTrue\r\n",
+                 {{"9 "}, {"DEFAULT.BSL", false, 2}, {"0 ", false, 3}, {"True", false, 4}});
     expectFields("no line end", {{"no line end"}});
     expectFields("lf\nonly\n", {{"lf"}, {"only", false, 2}});
     expectFields("cr\ronly\r", {{"cr"}, {"only", false, 2}});
@@ -90,10 +91,9 @@ TEST(ReadFields, QuotedValues) {
 }
 
 TEST(ReadFields, EveryWrittenTextReadsBackAsItWas) {
-    const std::string texts[] = {"",         "Plain",      "Smith, J",      "The \"Flyer\"", "\"",
-                                 "\"\"",     "  lead",     "trail  ",       "\t",            " , \" ,",
-                                 "a\r\nb",   "True",       " 9 ",           "caf\xC3\xA9",   "100/30",
-                                 "x\"",      "\",\"",      "line\n",        "\r"};
+    const std::string texts[] = {"",        "Plain", "Smith, J", "The \"Flyer\"", "\"",   "\"\"", "  lead",
+                                 "trail  ", "\t",    " , \" ,",  "a\r\nb",        "True", " 9 ",  "caf\xC3\xA9",
+                                 "100/30",  "x\"",   "\",\"",    "line\n",        "\r"};
     ValueWriter w;
     for (const std::string& t : texts) w.text(t);
     std::vector<Field> back = readFields(w.str());
@@ -117,9 +117,9 @@ TEST(ReadYesNo, TrueFalseOrANumber) {
         std::string text;
         std::optional<bool> value;
     };
-    const Case cases[] = {{"True", true},     {"False", false}, {"0", false},          {" -1 ", true},
-                          {"0.5", true},      {"True ", true},  {"maybe", std::nullopt}, {"", std::nullopt},
-                          {"true", std::nullopt}, {"1x", std::nullopt}};
+    const Case cases[] = {
+        {"True", true},  {"False", false},        {"0", false},       {" -1 ", true},         {"0.5", true},
+        {"True ", true}, {"maybe", std::nullopt}, {"", std::nullopt}, {"true", std::nullopt}, {"1x", std::nullopt}};
     for (const Case& c : cases) EXPECT_EQ(readYesNo(c.text), c.value) << "'" << c.text << "'";
 }
 

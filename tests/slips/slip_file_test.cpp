@@ -50,7 +50,7 @@ protected:
         w.clickOption(20);
         const char* names[] = {"Desert Orchid", "Red Rum", "Arkle", "Mill House", "Best Mate", "Kauto St\xC3\xA4r"};
         const char* odds[] = {"5/2", "EVENS", "100/30", "7/4", "11/2", "9/1"};
-        const Result results[] = {Result::Win, Result::Lose, Result::NR, Result::Win, Result::Win, Result::NR};
+        const Result results[] = {Result::Win, Result::Lose, Result::NR, Result::Win, Result::Win, Result::Lose};
         for (int r = 0; r < kRows; ++r) {
             w.row[r].name = names[r];
             w.typeOdds(r, odds[r]);
@@ -70,9 +70,9 @@ protected:
 
     // Everything an Open may change.
     static auto state(const FrmMain& w) {
-        return std::make_tuple(slipOf(w), w.Combo8, w.Label, w.Check1, w.StatusBar1,
-                               std::array{w.row[0].shown, w.row[1].shown, w.row[2].shown, w.row[3].shown,
-                                          w.row[4].shown, w.row[5].shown});
+        return std::make_tuple(
+            slipOf(w), w.Combo8, w.Label, w.Check1, w.StatusBar1,
+            std::array{w.row[0].shown, w.row[1].shown, w.row[2].shown, w.row[3].shown, w.row[4].shown, w.row[5].shown});
     }
 };
 
@@ -112,6 +112,7 @@ TEST_F(SlipTest, OpenRestoresTheBetAndRecalculates) {
 
     // Same inputs, same returns.
     other.setCheck1(true);
+    EXPECT_FALSE(m.Label[49].empty());
     for (int n = 30; n <= 61; ++n) EXPECT_EQ(other.Label[n], m.Label[n]) << "Label" << n;
 }
 

@@ -1,0 +1,208 @@
+// The fixture every window test uses.
+//
+//   class MyTest : public pennant::testing::UiTest {};
+//   TEST_F(MyTest, Something) {
+//       auto& w = mainWindow();                    // loaded and shown, in a temp dir
+//       find<QComboBox>(&w, "Combo7")->...;        // controls by their objectName
+//       expectModal([](QWidget* d) { ... });       // hands the next modal dialog to you
+//       trigger(&w, "mnuAbout");
+//   }
+//
+// - The offscreen platform is forced by the test program's main().
+// - Each test gets its own empty program directory (dir()); write a
+//   "Pennant.ini" or a log there before calling mainWindow().
+// - `platform` is the scripted FakePlatform: message boxes, input boxes, file
+//   dialogs, help and printing the core asks for never open a real window.
+// - The watchdog fails the test when a real modal dialog (QDialog::exec, a
+//   QMessageBox ...) opens that the test did not announce with expectModal(),
+//   and closes it, so a test fails instead of hanging.
+#pragma once
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/fake_platform.h"
+#include "ui/frm_main_window.h"
+
+namespace pennant::testing {
+
+// The object called `name` inside `root` (or root itself). Throws when there
+// is none, which fails the test with the name in the message.
+template <class T = QWidget>
+T* find(QObject* root, const QString& name) {
+    if (root->objectName() == name)
+        if (T* self = qobject_cast<T*>(root)) return self;
+    if (T* found = root->findChild<T*>(name)) return found;
+    throw std::runtime_error("no control named " + name.toStdString() + " in " + root->objectName().toStdString());
+}
+
+// Clicks the button or triggers the menu item of that name, as the user would
+// (a hidden or disabled control does nothing), then lets queued events run.
+void click(QObject* root, const QString& name);
+void trigger(QObject* root, const QString& actionName);
+// Lets posted events run (deferred deletes included).
+void settle();
+
+class ModalWatchdog : public QObject {
+public:
+    using Handler = std::function<void(QWidget*)>;
+
+    ModalWatchdog();
+    ~ModalWatchdog() override;
+    // The next modal dialog to open is given to `handler`, which should close
+    // it (accept/reject/click); one left open fails the test after 2 s.
+    void expect(Handler handler) { handlers_.push_back(std::move(handler)); }
+    // Fails the test for announced dialogs that never opened.
+    void verifyDone();
+
+private:
+    void check();
+
+    struct Handled {
+        QPointer<QWidget> widget;
+        bool done = false;
+        QElapsedTimer since;
+    };
+    QTimer timer_;
+    std::deque<Handler> handlers_;
+    std::vector<std::shared_ptr<Handled>> handled_;
+};
+
+class UiTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The main window on dir() and `platform`, after start-up (Form_Load).
+    FrmMainWindow& mainWindow();
+    // The program directory of this test, and a path inside it.
+    std::filesystem::path dir() const { return tempDir_.path().toStdString(); }
+    std::filesystem::path file(const std::string& name) const { return dir() / name; }
+    void expectModal(ModalWatchdog::Handler handler) { watchdog_.expect(std::move(handler)); }
+
+    FakePlatform platform;
+
+private:
+    QTemporaryDir tempDir_;
+    ModalWatchdog watchdog_;
+    std::unique_ptr<FrmMainWindow> main_;
+};
+
+// ---- implementation ----
+
+inline void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+inline void click(QObject* root, const QString& name) {
+    auto* w = find<QWidget>(root, name);
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+        if (b->isVisibleTo(b->window()) && b->isEnabled()) b->click();
+    } else {
+        throw std::runtime_error(name.toStdString() + " is not a button");
+    }
+    settle();
+}
+
+inline void trigger(QObject* root, const QString& actionName) {
+    auto* a = find<QAction>(root, actionName);
+    // A menu item is usable only when it and every menu holding it are enabled.
+    bool usable = a->isEnabled();
+    for (QObject* p = a->parent(); p; p = p->parent())
+        if (auto* menu = qobject_cast<QMenu*>(p)) usable = usable && menu->isEnabled() && menu->menuAction()->isEnabled();
+    if (usable) a->trigger();
+    settle();
+}
+
+inline ModalWatchdog::ModalWatchdog() {
+    timer_.setInterval(10);
+    connect(&timer_, &QTimer::timeout, this, &ModalWatchdog::check);
+    timer_.start();
+}
+
+inline ModalWatchdog::~ModalWatchdog() { timer_.stop(); }
+
+inline void ModalWatchdog::verifyDone() {
+    if (!handlers_.empty()) ADD_FAILURE() << handlers_.size() << " announced modal dialog(s) never opened";
+    handlers_.clear();
+}
+
+inline void ModalWatchdog::check() {
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w) return;
+    auto close = [](QWidget* dialog) {
+        if (auto* d = qobject_cast<QDialog*>(dialog)) d->reject();
+        else dialog->close();
+    };
+    auto describe = [](QWidget* dialog) {
+        return dialog->metaObject()->className() + std::string(" '") + dialog->objectName().toStdString() + "' titled '" +
+               dialog->windowTitle().toStdString() + "'";
+    };
+    for (auto& h : handled_) {
+        if (h->widget != w) continue;
+        if (h->done && h->since.elapsed() > 2000) {
+            ADD_FAILURE() << "modal dialog left open by its handler: " << describe(w);
+            close(w);
+        }
+        return;
+    }
+    if (handlers_.empty()) {
+        ADD_FAILURE() << "unexpected modal dialog: " << describe(w);
+        close(w);
+        return;
+    }
+    auto entry = std::make_shared<Handled>();
+    entry->widget = w;
+    handled_.push_back(entry);
+    Handler handler = std::move(handlers_.front());
+    handlers_.pop_front();
+    // Queued, so this timer is free to watch dialogs the handler opens in turn.
+    QMetaObject::invokeMethod(
+        this,
+        [entry, handler, w] {
+            if (entry->widget) handler(w);
+            entry->done = true;
+            entry->since.start();
+        },
+        Qt::QueuedConnection);
+}
+
+inline void UiTest::SetUp() { ASSERT_TRUE(tempDir_.isValid()); }
+
+inline void UiTest::TearDown() {
+    main_.reset();
+    settle();
+    watchdog_.verifyDone();
+}
+
+inline FrmMainWindow& UiTest::mainWindow() {
+    if (!main_) {
+        main_ = std::make_unique<FrmMainWindow>(dir(), platform);
+        main_->Form_Load();
+        settle();
+    }
+    return *main_;
+}
+
+}  // namespace pennant::testing
