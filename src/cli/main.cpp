@@ -1,4 +1,5 @@
 // pennant-calc: prices a bet on the same engine as the window.
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,6 +8,13 @@
 #include "cli/cli_platform.h"
 #include "cli/options.h"
 #include "engine/frm_main.h"
+#include "log/log_file.h"
+#include "log/log_grid.h"
+#include "log/log_text.h"
+#include "print/calc_report.h"
+#include "print/log_report.h"
+#include "print/print_document.h"
+#include "slips/slip_file.h"
 
 using namespace pennant;
 
@@ -41,7 +49,44 @@ void priceBet(FrmMain& m, const cli::Options& o) {
     m.Main();
 }
 
+void printLines(const PrintDocument& document) {
+    for (const std::string& line : renderText(document)) std::cout << line << '\n';
+}
+
+// --log: the log as the viewer shows it, or as it prints. Never creates or
+// changes the file.
+int showLog(const cli::Options& o) {
+    std::vector<LogRecord> records;
+    try {
+        if (!std::filesystem::is_regular_file(*o.log)) throw LogMissing("The log file " + *o.log + " does not exist.");
+        records = readAllRecords(*o.log);
+    } catch (const LogError& e) {
+        std::cerr << "pennant-calc: " << e.what() << '\n';
+        return 2;
+    }
+    Dyn opening = o.openingBalance ? Dyn(*o.openingBalance) : Dyn(0.0);
+    if (o.report) {
+        std::optional<PrintDocument> report;
+        try {
+            report = logReport(records, *o.log, opening);
+        } catch (const CalcFailure&) {
+            std::cerr << "pennant-calc: the log holds an amount too large to print\n";
+            return 2;
+        }
+        if (!report) {
+            std::cerr << "This Log contains no bets.\n";
+            return 2;
+        }
+        printLines(*report);
+        return 0;
+    }
+    LogGrid grid = buildLogGrid(records, opening);
+    std::cout << (o.json ? logJson(grid) : o.csv ? logCsv(grid) : logTable(grid));
+    return 0;
+}
+
 int run(const cli::Options& o) {
+    if (o.log) return showLog(o);
     Project project;
     cli::CliPlatform platform;
     FrmMain m(project, platform);
@@ -49,12 +94,29 @@ int run(const cli::Options& o) {
     project.TaxRate = o.taxRate.empty() ? Dyn(9.0) : Dyn(o.taxRate);
     m.Label[57] = project.TaxRate.text();
     m.inputErrorsShown = 0;
-    if (o.log || o.slip || o.report) {
-        std::cerr << "pennant-calc: this mode is not available in this build\n";
-        return 2;
+    if (o.slip) {
+        // The window's own Open, with the file dialog answering the slip.
+        m.setCheck1(o.taxOnStake);
+        platform.fileAnswer = *o.slip;
+        mnuOpen_Click(m);
+        for (const MessageRequest& message : platform.messages) {
+            if (message.title == "INPUT ERROR") continue;
+            std::cerr << "pennant-calc: " << message.text << '\n';
+            return 2;
+        }
+    } else {
+        priceBet(m, o);
     }
-    priceBet(m, o);
-    std::cout << (o.json ? cli::calcJson(m) : cli::calcTable(m));
+    if (o.report) {
+        std::optional<PrintDocument> report = calcReport(m);
+        if (!report) {
+            std::cerr << "You must select a Bet first!\n";
+            return 2;
+        }
+        printLines(*report);
+    } else {
+        std::cout << (o.json ? cli::calcJson(m) : cli::calcTable(m));
+    }
     if (m.inputErrorsShown) {
         std::cerr << kInputErrorLines;
         return 1;

@@ -12,10 +12,29 @@ const std::array<const char*, kLogColumns> kLogHeadings = {
 
 namespace {
 
-int rowHeight(const LogRecord& record) {
-    double h = readLeading(record.RowHeight);
+int twips(double h) {
     if (!std::isfinite(h) || h < 0) return 0;
     return h > 9999 ? 9999 : static_cast<int>(std::lround(h));
+}
+
+int selectionsFor(double h) {
+    for (int n = 1; n <= 6; ++n)
+        if (h == 200.0 * n) return n;
+    return 0;
+}
+
+std::string resultsFor(const LogRecord& record, int n) {
+    std::string cell;
+    cell.reserve(static_cast<std::size_t>(n) * 32);
+    for (int k = 0; k < n; ++k) {
+        if (k > 0) cell += '\n';
+        cell += trimBlanks(record.SelName[k]);
+        cell += ' ';
+        cell += trimBlanks(record.SelResult[k]);
+        cell += " @";
+        cell += trimBlanks(record.SelOdds[k]);
+    }
+    return cell;
 }
 
 // A record's amounts as the viewer shows them.
@@ -43,26 +62,9 @@ void appendRow(std::string& text, const LogGridRow& row) {
 
 }  // namespace
 
-int selectionCount(const LogRecord& record) {
-    double h = readLeading(record.RowHeight);
-    for (int n = 1; n <= 6; ++n)
-        if (h == 200.0 * n) return n;
-    return 0;
-}
+int selectionCount(const LogRecord& record) { return selectionsFor(readLeading(record.RowHeight)); }
 
-std::string resultsCell(const LogRecord& record) {
-    std::string cell;
-    int n = selectionCount(record);
-    for (int k = 0; k < n; ++k) {
-        if (k > 0) cell += '\n';
-        cell += trimBlanks(record.SelName[k]);
-        cell += ' ';
-        cell += trimBlanks(record.SelResult[k]);
-        cell += " @";
-        cell += trimBlanks(record.SelOdds[k]);
-    }
-    return cell;
-}
+std::string resultsCell(const LogRecord& record) { return resultsFor(record, selectionCount(record)); }
 
 double openingValue(const Dyn& openingBalance) { return openingBalance.leadingNumber(); }
 
@@ -85,7 +87,8 @@ LogGrid buildLogGrid(const std::vector<LogRecord>& records, const Dyn& openingBa
             grid.complete = false;
             break;
         }
-        row.height = rowHeight(record);
+        double h = readLeading(record.RowHeight);
+        row.height = twips(h);
         row.cells[0] = trimBlanks(record.BetDate);
         row.cells[1] = trimBlanks(record.BetType);
         row.cells[2] = trimBlanks(record.BetTerms);
@@ -93,7 +96,7 @@ LogGrid buildLogGrid(const std::vector<LogRecord>& records, const Dyn& openingBa
         row.cells[4] = trimBlanks(record.TotalStake);
         // Any RowHeight that is not a selection count leaves the cell empty;
         // the cells after it keep their columns.
-        row.cells[5] = resultsCell(record);
+        row.cells[5] = resultsFor(record, selectionsFor(h));
         appendRow(grid.GridText, row);
         grid.rows.push_back(std::move(row));
     }

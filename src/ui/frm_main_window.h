@@ -9,6 +9,8 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "engine/frm_main.h"
 #include "engine/project.h"
@@ -25,11 +27,10 @@ class QCheckBox;
 class QStatusBar;
 class QGroupBox;
 class QWidget;
+class QShortcut;
+class QDialog;
 
 namespace pennant {
-
-class FrmAbout;
-class FrmLogOptions;
 
 class FrmMainWindow : public QMainWindow {
     Q_OBJECT
@@ -98,7 +99,6 @@ private:
     Platform& platform_;
     std::unique_ptr<FrmMain> model_;
     bool shutDown_ = false;
-    bool combo7EditedSincePick_ = false;
 
     QComboBox* combo7_ = nullptr;
     QComboBox* combo8_ = nullptr;
@@ -118,7 +118,8 @@ private:
     QMenu* mnuOptions_ = nullptr;
     QMenu* mnuH_ = nullptr;
     QAction* menustatus_ = nullptr;
-    FrmLogOptions* logOptions_ = nullptr;  // created on first use and kept
+    std::vector<std::pair<QShortcut*, QPushButton*>> shortcuts_;  // Enter, Esc
+    QDialog* logOptions_ = nullptr;  // frmLogOptions: created on first use and kept
 };
 
 }  // namespace pennant
