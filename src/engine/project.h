@@ -25,6 +25,10 @@ struct Project {
     int BetsLoggedCount = 0;
     LogRecord LogRec;
     int PickedRecordNumber = 0;
+    // The log and the stored bytes of the record an Edit took into the main
+    // window: UPDATE LOG writes back only while that record is unchanged.
+    std::filesystem::path PickedLogPath;
+    std::string PickedRecordBytes;
     std::string GridText;
 
     // A log name as the file system sees it: a bare name is in the program

@@ -88,10 +88,7 @@ LogRecord readRecord(const fs::path& log, std::int64_t n, FileOps& ops) {
     return LogRecord::fromBytes(readRecordBytes(log, n, ops));
 }
 
-namespace {
-
-// The whole file in one read.
-std::string readWholeLog(const fs::path& log, FileOps& ops) {
+std::string readLogBytes(const fs::path& log, FileOps& ops) {
     FileHandle file(ops, openExisting(log, OpenMode::Read, ops));
     std::string all(static_cast<std::size_t>(lengthOf(file.get(), log, ops)), '\0');
     std::int64_t got = ops.readAt(file.get(), all.data(), all.size(), 0);
@@ -100,10 +97,8 @@ std::string readWholeLog(const fs::path& log, FileOps& ops) {
     return all;
 }
 
-}  // namespace
-
 std::vector<std::string> readAllRecordBytes(const fs::path& log, FileOps& ops) {
-    std::string all = readWholeLog(log, ops);
+    std::string all = readLogBytes(log, ops);
     std::int64_t count = recordsInLength(static_cast<std::int64_t>(all.size()));
     std::vector<std::string> records;
     records.reserve(static_cast<std::size_t>(count));
@@ -112,7 +107,7 @@ std::vector<std::string> readAllRecordBytes(const fs::path& log, FileOps& ops) {
 }
 
 std::vector<LogRecord> readAllRecords(const fs::path& log, FileOps& ops) {
-    std::string all = readWholeLog(log, ops);
+    std::string all = readLogBytes(log, ops);
     std::string_view view(all);
     std::int64_t count = recordsInLength(static_cast<std::int64_t>(all.size()));
     std::vector<LogRecord> records;

@@ -48,6 +48,9 @@ void ensureLogExists(const std::filesystem::path& log, FileOps& ops = systemFile
 std::string readRecordBytes(const std::filesystem::path& log, std::int64_t n, FileOps& ops = systemFileOps());
 LogRecord readRecord(const std::filesystem::path& log, std::int64_t n, FileOps& ops = systemFileOps());
 
+// The whole file as it is, from one read.
+std::string readLogBytes(const std::filesystem::path& log, FileOps& ops = systemFileOps());
+
 // Every record, from one read of the whole file.
 std::vector<std::string> readAllRecordBytes(const std::filesystem::path& log, FileOps& ops = systemFileOps());
 std::vector<LogRecord> readAllRecords(const std::filesystem::path& log, FileOps& ops = systemFileOps());

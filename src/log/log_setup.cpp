@@ -119,4 +119,20 @@ bool confirmLogOptions(FrmMain& m, LogOptionsTexts& texts, FileOps& ops) {
     return true;
 }
 
+void viewerOpenFailed(FrmMain& m, FileOps& ops) {
+    m.platform.messageBox({"An error has occurred whilst opening the specified\r\n"
+                           "*.BSL file. Make sure you only specify valid *.BSL files.\r\n ",
+                           "Error, Opening BSL File", Icon::Stop, Buttons::Ok});
+    Project& p = m.project;
+    p.LogFileName = kDefaultLog;
+    std::int64_t count = 0;
+    try {
+        count = countRecords(p.logPath(), ops);
+    } catch (const LogError&) {
+        // Not there (yet): a log that holds no bets.
+    }
+    p.BetsLoggedCount = static_cast<int>(count);
+    m.showLogPanels();
+}
+
 }  // namespace pennant

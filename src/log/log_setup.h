@@ -45,4 +45,9 @@ void openExistingLog(FrmMain& m, CommonDialog& dialog, LogOptionsTexts& texts, F
 // message) when the log cannot be opened, and then nothing was saved.
 bool confirmLogOptions(FrmMain& m, LogOptionsTexts& texts, FileOps& ops = systemFileOps());
 
+// The log viewer could not read the current log: says so with its message
+// and makes "DEFAULT.BSL" current, with its count (0 when it is missing)
+// in the status bar, so the bar never names a log that is not current.
+void viewerOpenFailed(FrmMain& m, FileOps& ops = systemFileOps());
+
 }  // namespace pennant

@@ -36,7 +36,7 @@
 #include "log/log_edit.h"
 #define PENNANT_HAS_LOG_EDIT 1
 #endif
-#if __has_include("ui/frm_log.h")
+#if __has_include("ui/frm_log.h") && __has_include("ui/frm_log.cpp")
 #include "ui/frm_log.h"
 #define PENNANT_HAS_FRM_LOG 1
 #endif

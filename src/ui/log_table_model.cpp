@@ -2,9 +2,11 @@
 
 namespace pennant {
 
-void LogTableModel::setRows(std::vector<LogGridRow> rows) {
+const std::vector<LogGridRow> LogTableModel::kNoRows;
+
+void LogTableModel::setRows(const std::vector<LogGridRow>& rows) {
     beginResetModel();
-    rows_ = std::move(rows);
+    rows_ = &rows;
     endResetModel();
 }
 
@@ -38,7 +40,7 @@ QVariant LogTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QString LogTableModel::text(const QModelIndex& index) const {
-    const LogGridRow& row = rows_[static_cast<std::size_t>(index.row())];
+    const LogGridRow& row = (*rows_)[static_cast<std::size_t>(index.row())];
     return QString::fromStdString(row.cells[static_cast<std::size_t>(index.column())]);
 }
 

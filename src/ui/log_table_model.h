@@ -1,7 +1,7 @@
 // Grid1's contents: model row r-1 shows record r, the last row is the empty
 // row under the last bet, and the headings are the horizontal header. The
-// rows are kept as the core built them and turned into Qt text only when a
-// cell is drawn, so a long log opens fast.
+// rows stay where the core built them and become Qt text only when a cell
+// is drawn, so a long log opens fast.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -17,10 +17,12 @@ class LogTableModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Replaces every row with these record rows.
-    void setRows(std::vector<LogGridRow> rows);
-    const std::vector<LogGridRow>& rows() const { return rows_; }
-    int recordCount() const { return static_cast<int>(rows_.size()); }
+    // Shows these record rows, which must live as long as they are shown.
+    void setRows(const std::vector<LogGridRow>& rows);
+    // Shows no record rows (only the empty row).
+    void clear() { setRows(kNoRows); }
+    const std::vector<LogGridRow>& rows() const { return *rows_; }
+    int recordCount() const { return static_cast<int>(rows_->size()); }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -33,7 +35,8 @@ public:
 private:
     QString text(const QModelIndex& index) const;  // a record row's cell
 
-    std::vector<LogGridRow> rows_;
+    static const std::vector<LogGridRow> kNoRows;
+    const std::vector<LogGridRow>* rows_ = &kNoRows;
 };
 
 }  // namespace pennant

@@ -1,5 +1,6 @@
 #include "ui/pick_box.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>

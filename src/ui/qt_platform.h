@@ -8,12 +8,12 @@
 #include <filesystem>
 
 #include "platform/platform.h"
+#include "ui/help_window.h"
 
 class QWidget;
 
 namespace pennant {
 
-class HelpWindow;
 
 // The help file the program was built to find.
 QString defaultHelpFile();
