@@ -15,11 +15,21 @@ namespace pennant {
 int FileOps::open(const std::filesystem::path& path, OpenMode mode) {
     int flags = O_CLOEXEC;
     switch (mode) {
-        case OpenMode::Read: flags |= O_RDONLY; break;
-        case OpenMode::ReadWrite: flags |= O_RDWR; break;
-        case OpenMode::Create: flags |= O_RDWR | O_CREAT; break;
-        case OpenMode::CreateNew: flags |= O_WRONLY | O_CREAT | O_EXCL; break;
-        case OpenMode::Directory: flags |= O_RDONLY | O_DIRECTORY; break;
+        case OpenMode::Read:
+            flags |= O_RDONLY;
+            break;
+        case OpenMode::ReadWrite:
+            flags |= O_RDWR;
+            break;
+        case OpenMode::Create:
+            flags |= O_RDWR | O_CREAT;
+            break;
+        case OpenMode::CreateNew:
+            flags |= O_WRONLY | O_CREAT | O_EXCL;
+            break;
+        case OpenMode::Directory:
+            flags |= O_RDONLY | O_DIRECTORY;
+            break;
     }
     int fd;
     do {
@@ -37,7 +47,9 @@ int FileOps::open(const std::filesystem::path& path, OpenMode mode) {
     return fd;
 }
 
-bool FileOps::close(int fd) { return ::close(fd) == 0; }
+bool FileOps::close(int fd) {
+    return ::close(fd) == 0;
+}
 
 std::int64_t FileOps::size(int fd) {
     struct stat st;
@@ -71,7 +83,9 @@ bool FileOps::writeAt(int fd, const char* buffer, std::size_t count, std::int64_
     return true;
 }
 
-bool FileOps::truncate(int fd, std::int64_t length) { return ::ftruncate(fd, static_cast<off_t>(length)) == 0; }
+bool FileOps::truncate(int fd, std::int64_t length) {
+    return ::ftruncate(fd, static_cast<off_t>(length)) == 0;
+}
 
 bool FileOps::sync(int fd) {
     if (::fsync(fd) == 0) return true;
@@ -84,7 +98,9 @@ bool FileOps::rename(const std::filesystem::path& from, const std::filesystem::p
     return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
-bool FileOps::remove(const std::filesystem::path& path) { return ::unlink(path.c_str()) == 0; }
+bool FileOps::remove(const std::filesystem::path& path) {
+    return ::unlink(path.c_str()) == 0;
+}
 
 bool FileOps::copyPermissions(int fd, int model) {
     struct stat st;
@@ -92,7 +108,9 @@ bool FileOps::copyPermissions(int fd, int model) {
     return ::fchmod(fd, st.st_mode & 07777) == 0;
 }
 
-std::string FileOps::describe(int error) { return std::strerror(error); }
+std::string FileOps::describe(int error) {
+    return std::strerror(error);
+}
 
 FileOps& systemFileOps() {
     static FileOps ops;

@@ -11,11 +11,11 @@
 namespace pennant {
 
 enum class OpenMode {
-    Read,        // an existing file, reading only
-    ReadWrite,   // an existing file, reading and writing
-    Create,      // reading and writing, created empty when missing
-    CreateNew,   // a new file for writing; fails when the name exists
-    Directory,   // a directory, to sync its entries
+    Read,       // an existing file, reading only
+    ReadWrite,  // an existing file, reading and writing
+    Create,     // reading and writing, created empty when missing
+    CreateNew,  // a new file for writing; fails when the name exists
+    Directory,  // a directory, to sync its entries
 };
 
 // Every call returns false or -1 on failure and leaves errno set, as the

@@ -12,9 +12,12 @@ namespace {
 
 const char* termsText(Terms terms) {
     switch (terms) {
-        case Terms::ToWin: return "WIN";
-        case Terms::Place4: return "Place 1/4";
-        case Terms::Place5: return "Place 1/5";
+        case Terms::ToWin:
+            return "WIN";
+        case Terms::Place4:
+            return "Place 1/4";
+        case Terms::Place5:
+            return "Place 1/5";
     }
     return "WIN";
 }
@@ -35,9 +38,12 @@ void addFailed(FrmMain& m, const std::string& text) {
 
 std::string resultText(Result result, Terms terms) {
     switch (result) {
-        case Result::Win: return terms == Terms::ToWin ? "WON" : "PLACED";
-        case Result::Lose: return "LOST";
-        case Result::NR: return "NON RAN";
+        case Result::Win:
+            return terms == Terms::ToWin ? "WON" : "PLACED";
+        case Result::Lose:
+            return "LOST";
+        case Result::NR:
+            return "NON RAN";
     }
     return "NON RAN";
 }
@@ -91,8 +97,9 @@ void mnuAdd_Click(FrmMain& m, FileOps& ops) {
     try {
         number = appendRecord(p.logPath(), rec, ops);
     } catch (const LogFull&) {
-        addFailed(m, "This log already holds 32,765 bets, the most a log can hold.\r\n"
-                     "The bet was not added. Start a new log in Setup Log.");
+        addFailed(m,
+                  "This log already holds 32,765 bets, the most a log can hold.\r\n"
+                  "The bet was not added. Start a new log in Setup Log.");
         return;
     } catch (const LogError& e) {
         addFailed(m, std::string("The bet was not added to the log.\r\n") + e.what());

@@ -32,6 +32,17 @@ void tell(FrmMain& m, const std::string& text, const char* title) {
     m.platform.messageBox({text, title, Icon::Exclamation, Buttons::Ok});
 }
 
+// Record r's stored bytes now; nullopt when the log or the record is gone.
+// Throws LogError when the log is there but cannot be read.
+std::optional<std::string> currentRecord(const fs::path& log, int r, FileOps& ops) {
+    try {
+        if (r < 1 || countRecords(log, ops) < r) return std::nullopt;
+        return readRecordBytes(log, r, ops);
+    } catch (const LogMissing&) {
+        return std::nullopt;
+    }
+}
+
 std::optional<Result> resultFromText(std::string_view text) {
     if (text == "WON" || text == "PLACED") return Result::Win;
     if (text == "LOST") return Result::Lose;
@@ -41,7 +52,14 @@ std::optional<Result> resultFromText(std::string_view text) {
 
 PickOutcome deleteLine(const LogViewerState& viewer, FrmMain& m, int r, FileOps& ops) {
     Project& p = m.project;
-    if (!viewer.stillShows(p, r, ops)) {
+    bool unchanged;
+    try {
+        unchanged = viewer.stillShows(p, r, ops);
+    } catch (const LogError& e) {
+        tell(m, std::string("The line was not deleted.\r\n") + e.what(), "Delete Line");
+        return PickOutcome::Refill;
+    }
+    if (!unchanged) {
         tell(m,
              "The log has changed since it was shown, so the line was not deleted.\r\n"
              "The log is shown afresh: pick the line again.",
@@ -51,7 +69,7 @@ PickOutcome deleteLine(const LogViewerState& viewer, FrmMain& m, int r, FileOps&
     try {
         deleteRecord(viewer.file(), r, ops);
     } catch (const LogError& e) {
-        tell(m, e.what(), "Delete Line");
+        tell(m, e.what(), "Delete Line");  // it says the line was not deleted, and why
         return PickOutcome::Refill;
     }
     --p.BetsLoggedCount;
@@ -61,7 +79,14 @@ PickOutcome deleteLine(const LogViewerState& viewer, FrmMain& m, int r, FileOps&
 
 PickOutcome editLine(const LogViewerState& viewer, FrmMain& m, int r, FileOps& ops) {
     Project& p = m.project;
-    if (!viewer.stillShows(p, r, ops)) {
+    bool unchanged;
+    try {
+        unchanged = viewer.stillShows(p, r, ops);
+    } catch (const LogError& e) {
+        tell(m, std::string("The line was not taken into the main window.\r\n") + e.what(), "Edit Line");
+        return PickOutcome::Refill;
+    }
+    if (!unchanged) {
         tell(m,
              "The log has changed since it was shown, so the line was not taken into the main window.\r\n"
              "The log is shown afresh: pick the line again.",
@@ -93,7 +118,8 @@ void LogViewerState::fill(Project& project, FileOps& ops) {
     std::vector<LogRecord> records;
     records.reserve(count);
     for (std::size_t k = 0; k < count; ++k)
-        records.push_back(LogRecord::fromBytes(std::string_view(bytes_).substr(k * kLogRecordLength, kLogRecordLength)));
+        records.push_back(
+            LogRecord::fromBytes(std::string_view(bytes_).substr(k * kLogRecordLength, kLogRecordLength)));
     grid_ = buildLogGrid(records, project.OpeningBalance);
 
     project.LogRecordCount = static_cast<int>(count);
@@ -111,15 +137,11 @@ std::string_view LogViewerState::recordBytes(int r) const {
 
 bool LogViewerState::stillShows(const Project& project, int r, FileOps& ops) const {
     if (r < 1 || r > recordCount() || !sameFile(project.logPath(), file_)) return false;
-    try {
-        return readRecordBytes(file_, r, ops) == recordBytes(r);
-    } catch (const LogError&) {
-        return false;
-    }
+    auto current = currentRecord(file_, r, ops);
+    return current && *current == recordBytes(r);
 }
 
-PickOutcome pickAction(const LogViewerState& viewer, FrmMain& m, int row, const std::string& pickMode,
-                       FileOps& ops) {
+PickOutcome pickAction(const LogViewerState& viewer, FrmMain& m, int row, const std::string& pickMode, FileOps& ops) {
     m.project.PickedRecordNumber = row;
     if (row < 1 || row > viewer.recordCount() + 1) return PickOutcome::Ignored;
     if (row == viewer.recordCount() + 1) {
@@ -162,11 +184,11 @@ void putRecordInWindow(FrmMain& m, const LogRecord& rec) {
 void Command3_Click(FrmMain& m, FileOps& ops) {
     Project& p = m.project;
     std::optional<std::string> current;
-    if (sameFile(p.logPath(), p.PickedLogPath)) {
-        try {
-            current = readRecordBytes(p.PickedLogPath, p.PickedRecordNumber, ops);
-        } catch (const LogError&) {
-        }
+    try {
+        if (sameFile(p.logPath(), p.PickedLogPath)) current = currentRecord(p.PickedLogPath, p.PickedRecordNumber, ops);
+    } catch (const LogError& e) {
+        tell(m, std::string("The bet was not written back to the log.\r\n") + e.what(), "Update Log");
+        return;
     }
     if (!current || *current != p.PickedRecordBytes) {
         tell(m,

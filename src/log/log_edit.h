@@ -34,7 +34,7 @@ public:
     std::string_view recordBytes(int r) const;
 
     // Whether the current log is still this file and record r still holds
-    // the bytes shown.
+    // the bytes shown. Throws LogError when the log cannot be read.
     bool stillShows(const Project& project, int r, FileOps& ops = systemFileOps()) const;
 
 private:

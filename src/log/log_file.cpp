@@ -10,7 +10,9 @@ namespace {
 namespace fs = std::filesystem;
 constexpr std::int64_t kLen = static_cast<std::int64_t>(kLogRecordLength);
 
-std::string quoted(const fs::path& p) { return "\"" + p.string() + "\""; }
+std::string quoted(const fs::path& p) {
+    return "\"" + p.string() + "\"";
+}
 
 // `what` is a plain literal so that nothing runs between the failing call
 // and the read of errno.
@@ -131,8 +133,7 @@ std::int64_t appendRecord(const fs::path& log, const LogRecord& record, FileOps&
     std::int64_t len = lengthOf(fd, log, ops);
     std::int64_t whole = (len + kLen - 1) / kLen;
     if (whole >= kMaxLogRecords)
-        throw LogFull("The log " + quoted(log) + " holds " + std::to_string(whole) +
-                      " bets, the most a log can hold.");
+        throw LogFull("The log " + quoted(log) + " holds " + std::to_string(whole) + " bets, the most a log can hold.");
 
     // Blanks that complete a partial last record, then the new record.
     std::string tail(static_cast<std::size_t>(whole * kLen - len), ' ');
@@ -176,7 +177,9 @@ void replaceRecord(const fs::path& log, std::int64_t n, const LogRecord& record,
     }
 }
 
-fs::path scratchPathFor(const fs::path& log) { return log.parent_path() / kScratchName; }
+fs::path scratchPathFor(const fs::path& log) {
+    return log.parent_path() / kScratchName;
+}
 
 namespace {
 

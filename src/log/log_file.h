@@ -58,8 +58,7 @@ std::vector<LogRecord> readAllRecords(const std::filesystem::path& log, FileOps&
 // Appends the record and returns its number. A missing log is created; a
 // partial last record is first padded with blanks to a whole one. Throws
 // LogFull (nothing written) when the log already holds kMaxLogRecords.
-std::int64_t appendRecord(const std::filesystem::path& log, const LogRecord& record,
-                          FileOps& ops = systemFileOps());
+std::int64_t appendRecord(const std::filesystem::path& log, const LogRecord& record, FileOps& ops = systemFileOps());
 
 // Writes the record over record n, in place.
 void replaceRecord(const std::filesystem::path& log, std::int64_t n, const LogRecord& record,

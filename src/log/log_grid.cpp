@@ -7,8 +7,8 @@
 
 namespace pennant {
 
-const std::array<const char*, kLogColumns> kLogHeadings = {
-    "DATE", "BET", "W OR P", "STAKE", "TOTAL STAKED", "RESULTS", "WON", "LOST", "BALANCE"};
+const std::array<const char*, kLogColumns> kLogHeadings = {"DATE",    "BET", "W OR P", "STAKE",  "TOTAL STAKED",
+                                                           "RESULTS", "WON", "LOST",   "BALANCE"};
 
 namespace {
 
@@ -62,11 +62,17 @@ void appendRow(std::string& text, const LogGridRow& row) {
 
 }  // namespace
 
-int selectionCount(const LogRecord& record) { return selectionsFor(readLeading(record.RowHeight)); }
+int selectionCount(const LogRecord& record) {
+    return selectionsFor(readLeading(record.RowHeight));
+}
 
-std::string resultsCell(const LogRecord& record) { return resultsFor(record, selectionCount(record)); }
+std::string resultsCell(const LogRecord& record) {
+    return resultsFor(record, selectionCount(record));
+}
 
-double openingValue(const Dyn& openingBalance) { return openingBalance.leadingNumber(); }
+double openingValue(const Dyn& openingBalance) {
+    return openingBalance.leadingNumber();
+}
 
 LogGrid buildLogGrid(const std::vector<LogRecord>& records, const Dyn& openingBalance) {
     LogGrid grid;

@@ -13,7 +13,9 @@ bool isAscii(std::string_view s) {
     return true;
 }
 
-bool startsCharacter(char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }
+bool startsCharacter(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+}
 
 // Calls f(field, width) for the 27 fields in their stored order.
 template <class Record, class F>

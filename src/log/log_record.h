@@ -14,9 +14,9 @@ inline constexpr std::size_t kLogRecordLength = 223;
 // blanks or cut, as it is stored. Text is UTF-8 here; on disk one byte per
 // character (Windows-1252).
 struct LogRecord {
-    static constexpr std::size_t kRowHeight = 4, kBetDate = 10, kBetType = 9, kBetTerms = 9,
-                                 kStakePerBet = 6, kTotalStake = 8, kSelName = 11, kSelResult = 7,
-                                 kSelOdds = 6, kPayout = 12, kTaxPaid = 9, kLogOpeningBalance = 12;
+    static constexpr std::size_t kRowHeight = 4, kBetDate = 10, kBetType = 9, kBetTerms = 9, kStakePerBet = 6,
+                                 kTotalStake = 8, kSelName = 11, kSelResult = 7, kSelOdds = 6, kPayout = 12,
+                                 kTaxPaid = 9, kLogOpeningBalance = 12;
 
     LogRecord() = default;
 

@@ -154,7 +154,6 @@ FrmLog::FrmLog(FrmMain& model, std::function<void()> refreshMain, QWidget* paren
     setObjectName(QStringLiteral("frmLog"));
     setWindowTitle(QStringLiteral("View Log"));
     setWindowIcon(pennantIcon());
-    setModal(true);
     setFixedSize(kWidth, kHeight);
 
     buildGrid();
@@ -204,8 +203,6 @@ void FrmLog::buildGrid() {
     headings->setHighlightSections(false);
     headings->setSectionResizeMode(QHeaderView::Fixed);
     headings->setMinimumSectionSize(1);
-    // "TOTAL STAKED" takes two lines in its narrow column.
-    headings->setDefaultAlignment(Qt::AlignCenter | Qt::Alignment(Qt::TextWordWrap));
     headings->setFixedHeight(2 * QFontMetrics(grid1_->font()).height() + 6);
     for (int c = 0; c < kLogColumns; ++c) grid1_->setColumnWidth(c, px(kColumnWidths[c]));
 

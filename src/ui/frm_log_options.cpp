@@ -32,7 +32,6 @@ FrmLogOptions::FrmLogOptions(FrmMain& model, std::function<void()> refreshMain, 
     setObjectName(QStringLiteral("frmLogOptions"));
     setWindowTitle(QStringLiteral("Log Options"));
     setWindowIcon(pennantIcon());
-    setModal(true);
     setFixedSize(kWidth, kHeight);
 
     auto* label1 = place(new QLabel(QStringLiteral("Current Log"), this), "Label1", twips(120, 360, 1095, 375));

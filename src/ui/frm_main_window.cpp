@@ -20,30 +20,18 @@
 #include <exception>
 
 #include "engine/main_commands.h"
+#include "log/log_add.h"
+#include "log/log_edit.h"
 #include "print/calc_report.h"
 #include "slips/slip_file.h"
 #include "ui/cp1252_validator.h"
 #include "ui/frm_about.h"
+#include "ui/frm_log.h"
+#include "ui/frm_log_options.h"
 #include "ui/pennant_icon.h"
 #include "ui/pick_box.h"
 #include "ui/status_panel.h"
 
-#if __has_include("log/log_add.h")
-#include "log/log_add.h"
-#define PENNANT_HAS_LOG_ADD 1
-#endif
-#if __has_include("log/log_edit.h")
-#include "log/log_edit.h"
-#define PENNANT_HAS_LOG_EDIT 1
-#endif
-#if __has_include("ui/frm_log.h") && __has_include("ui/frm_log.cpp")
-#include "ui/frm_log.h"
-#define PENNANT_HAS_FRM_LOG 1
-#endif
-#if __has_include("ui/frm_log_options.h")
-#include "ui/frm_log_options.h"
-#define PENNANT_HAS_FRM_LOG_OPTIONS 1
-#endif
 
 namespace pennant {
 namespace {
@@ -103,13 +91,13 @@ FrmMainWindow::FrmMainWindow(const std::filesystem::path& programDir, Platform& 
     columns->setContentsMargins(6, 4, 6, 4);
     columns->setSpacing(6);
     auto* left = new QVBoxLayout;
-    left->setSpacing(4);
+    left->setSpacing(8);
     left->addWidget(buildTypeOfBet());
     left->addWidget(buildSelections());
     left->addWidget(buildTerms());
     left->addStretch(1);
     auto* right = new QVBoxLayout;
-    right->setSpacing(4);
+    right->setSpacing(8);
     right->addWidget(buildStake());
     right->addWidget(buildWinnings());
     right->addStretch(1);
@@ -138,9 +126,11 @@ QLabel* FrmMainWindow::label(int number, const QString& caption) {
 QLabel* FrmMainWindow::valueLabel(int number) {
     QLabel* l = label(number);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    l->setBackgroundRole(QPalette::Base);
+    l->setAutoFillBackground(true);
     l->setMinimumWidth(kValueWidth);
-    l->setContentsMargins(2, 0, 2, 0);
+    l->setContentsMargins(3, 1, 3, 1);
     keepPlaceWhenHidden(l);
     return l;
 }
@@ -199,18 +189,18 @@ QWidget* FrmMainWindow::buildTypeOfBet() {
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
 
-    combo7_ = comboBox(QStringLiteral("Combo7"), 104);
+    combo7_ = comboBox(QStringLiteral("Combo7"), 124);
     for (const BetType& type : betTypes()) combo7_->addItem(QString::fromLatin1(type.name));
-    grid->addWidget(combo7_, 0, 0, 2, 1, Qt::AlignVCenter);
-    grid->setColumnMinimumWidth(1, 4);
+    grid->addWidget(combo7_, 0, 0, 1, 3);
 
-    // Singles, Doubles, Trebles over Four Fold, Five Fold, Six Fold.
+    // The composition: Singles, Doubles, Trebles over Four Fold, Five Fold, Six Fold.
     for (int i = 0; i < 6; ++i) {
-        int r = i / 3, c = 2 + (i % 3) * 2;
+        int r = 1 + i / 3, c = (i % 3) * 3;
         grid->addWidget(label(11 + i), r, c);
         QLabel* count = valueLabel(17 + i);
         count->setMinimumWidth(kCountWidth);
         grid->addWidget(count, r, c + 1);
+        if (i % 3 < 2) grid->setColumnMinimumWidth(c + 2, 10);
     }
     grid->setColumnStretch(8, 1);
 
@@ -230,12 +220,12 @@ QWidget* FrmMainWindow::buildTypeOfBet() {
 QWidget* FrmMainWindow::buildSelections() {
     QGroupBox* box = frame(this, 1, QStringLiteral("Selections"));
     auto* rows = new QVBoxLayout(box);
-    rows->setContentsMargins(6, 0, 6, 4);
-    rows->setSpacing(1);
+    rows->setContentsMargins(6, 0, 6, 6);
+    rows->setSpacing(4);
 
     auto* headings = new QHBoxLayout;
-    headings->setSpacing(4);
-    headings->addSpacing(kNumberWidth + 4 + kNameWidth + 4);
+    headings->setSpacing(5);
+    headings->addSpacing(kNumberWidth + 5 + kNameWidth + 5);
     QLabel* oddsHeading = label(7);
     oddsHeading->setFixedWidth(kOddsWidth);
     oddsHeading->setAlignment(Qt::AlignCenter);
@@ -255,7 +245,7 @@ QWidget* FrmMainWindow::buildSelections() {
         rowFrames_[r] = rowFrame;
         auto* line = new QHBoxLayout(rowFrame);
         line->setContentsMargins(0, 0, 0, 0);
-        line->setSpacing(4);
+        line->setSpacing(5);
 
         QLabel* number = label(1 + r);
         number->setFixedWidth(kNumberWidth);
@@ -395,7 +385,7 @@ QWidget* FrmMainWindow::buildWinnings() {
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(6, 2, 6, 4);
     grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(2);
+    grid->setVerticalSpacing(3);
     for (int i = 0; i < 7; ++i) {
         grid->addWidget(label(23 + i), i, 0);
         QLabel* count = valueLabel(30 + i);
@@ -595,30 +585,23 @@ void FrmMainWindow::onAbout() {
 }
 
 void FrmMainWindow::onAddToLog() {
-#ifdef PENNANT_HAS_LOG_ADD
     run([this] { mnuAdd_Click(*model_); });
-#endif
 }
 
 void FrmMainWindow::onUpdateLog() {
-#ifdef PENNANT_HAS_LOG_EDIT
     run([this] { Command3_Click(*model_); });
-#endif
 }
 
 void FrmMainWindow::onViewLog() {
-#ifdef PENNANT_HAS_FRM_LOG
     FrmLog viewer(*model_, [this] { refresh(); }, this);
     viewer.exec();
-#endif
     refresh();
 }
 
+// frmLogOptions is only hidden between showings, so it keeps what it shows.
 void FrmMainWindow::onSetupLog() {
-#ifdef PENNANT_HAS_FRM_LOG_OPTIONS
     if (!logOptions_) logOptions_ = new FrmLogOptions(*model_, [this] { refresh(); }, this);
     logOptions_->exec();
-#endif
     refresh();
 }
 

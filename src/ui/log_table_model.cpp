@@ -47,7 +47,9 @@ QString LogTableModel::text(const QModelIndex& index) const {
 QVariant LogTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= kLogColumns) return {};
     if (role == Qt::DisplayRole) return QString::fromLatin1(kLogHeadings[static_cast<std::size_t>(section)]);
-    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    // Centred; "TOTAL STAKED" takes two lines in its narrow column.
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignCenter | Qt::Alignment(Qt::TextWordWrap));
     return {};
 }
 

@@ -150,9 +150,9 @@ TEST_F(LogAddTest, EmptyPayoutIsStoredAs0AndOpeningBalanceAsText) {
 }
 
 TEST_F(LogAddTest, BetDateFallsBackToDigitsWhenTheShortDateDoesNotFit) {
-    EXPECT_EQ(numericDate(std::chrono::year_month_day{std::chrono::year{2026}, std::chrono::March,
-                                                      std::chrono::day{5}}),
-              "05/03/2026");
+    EXPECT_EQ(
+        numericDate(std::chrono::year_month_day{std::chrono::year{2026}, std::chrono::March, std::chrono::day{5}}),
+        "05/03/2026");
     platform.today = "2026-12-11";
     EXPECT_EQ(betDate(platform), "2026-12-11");
     for (const char* longDate : {"Friday, 11 December 2026", "", "11.12.26 г"}) {

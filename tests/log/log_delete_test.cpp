@@ -50,8 +50,8 @@ TEST_F(LogDeleteTest, NoSuchLineChangesNothing) {
 TEST_F(LogDeleteTest, EveryFailingStepLeavesTheLogAsItWas) {
     writeLog(dir / "DEFAULT.BSL", 5);
     std::string before = fileBytes(dir / "DEFAULT.BSL");
-    for (Step step : {Step::OpenLog, Step::Size, Step::OpenScratch, Step::Read, Step::Write, Step::Sync,
-                      Step::Close, Step::Rename}) {
+    for (Step step : {Step::OpenLog, Step::Size, Step::OpenScratch, Step::Read, Step::Write, Step::Sync, Step::Close,
+                      Step::Rename}) {
         SCOPED_TRACE(static_cast<int>(step));
         FaultyOps ops;
         ops.fail = step;
@@ -119,8 +119,7 @@ TEST_F(LogDeleteTest, KeepsThePermissionsOfTheLog) {
     writeLog(dir / "a.bsl", 2);
     fs::permissions(dir / "a.bsl", fs::perms::owner_read | fs::perms::owner_write);
     deleteRecord(dir / "a.bsl", 1);
-    EXPECT_EQ(fs::status(dir / "a.bsl").permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(dir / "a.bsl").permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
 }
 
 }  // namespace

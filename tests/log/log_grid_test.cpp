@@ -41,13 +41,12 @@ TEST(LogGrid, ProfitOfZeroOrLessIsLost) {
         const char* lost;
         const char* balance;
     } cases[] = {
-        {"1.00", "1.00", "", "0.00", "10.00"},     // payout equals the stake
-        {"1.004", "1.00", "", "0.00", "10.00"},    // rounds to nothing
-        {"1.125", "1.00", "0.13", "", "10.13"},    // half rounds away from zero
-        {"0", "1.09", "", "-1.09", "8.91"},
-        {"3.50", "1.09", "2.41", "", "12.41"},
-        {"  3.50 ", "abc", "3.50", "", "13.50"},   // no number reads as 0
-        {"2x", "1 5", "", "-13.00", "-3.00"},      // leading numbers, blanks dropped: 2 - 15
+        {"1.00", "1.00", "", "0.00", "10.00"},   // payout equals the stake
+        {"1.004", "1.00", "", "0.00", "10.00"},  // rounds to nothing
+        {"1.125", "1.00", "0.13", "", "10.13"},  // half rounds away from zero
+        {"0", "1.09", "", "-1.09", "8.91"},      {"3.50", "1.09", "2.41", "", "12.41"},
+        {"  3.50 ", "abc", "3.50", "", "13.50"},  // no number reads as 0
+        {"2x", "1 5", "", "-13.00", "-3.00"},     // leading numbers, blanks dropped: 2 - 15
     };
     for (const auto& c : cases) {
         LogGrid grid = buildLogGrid({sampleRecord("x", c.payout, c.total)}, Dyn(10.0));
@@ -77,12 +76,9 @@ TEST(LogGrid, OpeningBalanceIsShownAsHeld) {
         bool negative;
         const char* balance;  // after one bet losing 1.00
     } cases[] = {
-        {Dyn(-50.0), "-50", true, "-51.00"},
-        {Dyn(-25.5), "-25.5", true, "-26.50"},
-        {Dyn("abc"), "abc", false, "-1.00"},
-        {Dyn(""), "", false, "-1.00"},
-        {Dyn("100"), "100", false, "99.00"},
-        {Dyn(" 12.50 "), " 12.50 ", false, "11.50"},
+        {Dyn(-50.0), "-50", true, "-51.00"}, {Dyn(-25.5), "-25.5", true, "-26.50"},
+        {Dyn("abc"), "abc", false, "-1.00"}, {Dyn(""), "", false, "-1.00"},
+        {Dyn("100"), "100", false, "99.00"}, {Dyn(" 12.50 "), " 12.50 ", false, "11.50"},
     };
     for (const auto& c : cases) {
         LogGrid grid = buildLogGrid({sampleRecord("x", "0", "1.00")}, c.opening);
@@ -119,8 +115,8 @@ TEST(LogGrid, UnknownRowHeightGivesEmptyResultsAndNoCellMoves) {
         const char* rowHeight;
         int height;
         int selections;
-    } cases[] = {{"200", 200, 1}, {"1200", 1200, 6}, {"1000", 1000, 5}, {"    ", 0, 0}, {"300", 300, 0},
-                 {"0", 0, 0},     {"-200", 0, 0},     {"1400", 1400, 0}, {"20 0", 200, 1}, {"abc", 0, 0}};
+    } cases[] = {{"200", 200, 1}, {"1200", 1200, 6}, {"1000", 1000, 5}, {"    ", 0, 0},   {"300", 300, 0},
+                 {"0", 0, 0},     {"-200", 0, 0},    {"1400", 1400, 0}, {"20 0", 200, 1}, {"abc", 0, 0}};
     for (const auto& c : cases) {
         LogRecord r = sampleRecord("x", "0", "2.00");
         r.RowHeight = LogRecord::fit(c.rowHeight, LogRecord::kRowHeight);

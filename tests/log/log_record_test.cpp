@@ -69,7 +69,7 @@ TEST(LogRecord, FitPadsAndCutsByCharacters) {
         {"Desert Orchid!", 11, "Desert Orch"},  // 14 characters cut to 11
         {"100/30", 6, "100/30"},                // exactly fills the odds field
         {"1000/30", 6, "1000/3"},
-        {"Café Society", 11, "Café Societ"},    // é is one character
+        {"Café Society", 11, "Café Societ"},  // é is one character
         {"", 4, "    "},
         {"\xE9t\xE9", 4, "\xC3\xA9t\xC3\xA9 "},  // not UTF-8: taken as Windows-1252 bytes
     };

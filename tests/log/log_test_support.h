@@ -2,6 +2,7 @@
 // record builders and a file-system layer that fails on request.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -13,8 +14,6 @@
 #include <set>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "log/file_ops.h"
 #include "log/log_file.h"
@@ -102,7 +101,7 @@ public:
     enum class Step { None, OpenLog, OpenScratch, Size, Read, Write, Sync, Close, Rename, Truncate };
     Step fail = Step::None;
     int error = EIO;
-    int calls = 0;  // how many times the failing step was reached
+    int calls = 0;                  // how many times the failing step was reached
     std::vector<fs::path> created;  // paths opened with CreateNew
 
     int open(const fs::path& path, OpenMode mode) override {

@@ -49,11 +49,12 @@ TEST(LogText, JsonHoldsTheCellsEscaped) {
 }
 
 TEST(LogText, CsvQuotesEveryFieldAndEndsLinesWithCrLf) {
-    EXPECT_EQ(logCsv(twoBets()),
-              "\"DATE\",\"BET\",\"W OR P\",\"STAKE\",\"TOTAL STAKED\",\"RESULTS\",\"WON\",\"LOST\",\"BALANCE\"\r\n"
-              "\"11/12/2026\",\"Single\",\"WIN\",\"1.00\",\"2.00\",\"Red Rum LOST @EVENS\",\"\",\"-2.00\",\"98.00\"\r\n"
-              "\"11/12/2026\",\"Double\",\"WIN\",\"1.00\",\"1.00\",\"Arkle LOST @EVENS\nSay \"\"When\"\", LOST @EVENS\","
-              "\"11.50\",\"\",\"109.50\"\r\n");
+    EXPECT_EQ(
+        logCsv(twoBets()),
+        "\"DATE\",\"BET\",\"W OR P\",\"STAKE\",\"TOTAL STAKED\",\"RESULTS\",\"WON\",\"LOST\",\"BALANCE\"\r\n"
+        "\"11/12/2026\",\"Single\",\"WIN\",\"1.00\",\"2.00\",\"Red Rum LOST @EVENS\",\"\",\"-2.00\",\"98.00\"\r\n"
+        "\"11/12/2026\",\"Double\",\"WIN\",\"1.00\",\"1.00\",\"Arkle LOST @EVENS\nSay \"\"When\"\", LOST @EVENS\","
+        "\"11.50\",\"\",\"109.50\"\r\n");
 }
 
 TEST(LogText, AccentedNamesCountAsOneColumn) {

@@ -34,19 +34,12 @@ class Screenshot : public UiTest {};
 
 TEST_F(Screenshot, MainWindowWithALucky15) {
     FrmMainWindow& w = mainWindow();
-    auto* combo7 = find<QComboBox>(&w, "Combo7");
-    combo7->setFocus();
-    QTest::keyClicks(combo7, "Lucky 15");
+    pick(find<QComboBox>(&w, "Combo7"), "Lucky 15");
     const char* odds[] = {"5/2", "11/4", "EVENS", "100/30"};
     const char* names[] = {"Desert Orchid", "Red Rum", "Arkle", "Best Mate"};
     for (int r = 0; r < 4; ++r) {
-        auto* box = find<QComboBox>(&w, QStringLiteral("Combo1_%1").arg(r));
-        box->setFocus();
-        box->lineEdit()->selectAll();
-        QTest::keyClicks(box, odds[r]);
-        QTest::keyClick(box, Qt::Key_Return);
-        auto* name = find<QLineEdit>(&w, QStringLiteral("Text%1").arg(r + 1));
-        QTest::keyClicks(name, names[r]);
+        pick(find<QComboBox>(&w, QStringLiteral("Combo1_%1").arg(r)), odds[r]);
+        typeInto(find<QLineEdit>(&w, QStringLiteral("Text%1").arg(r + 1)), names[r]);
         find<QRadioButton>(&w, QStringLiteral("Option%1").arg(r * 3 + 1))->click();
     }
     settle();

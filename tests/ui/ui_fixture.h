@@ -19,6 +19,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -70,6 +71,10 @@ void click(QObject* root, const QString& name);
 void trigger(QObject* root, const QString& actionName);
 // Lets posted events run (deferred deletes included).
 void settle();
+// Replaces the text of a line edit or editable combo box key by key, as typed.
+void typeInto(QWidget* box, const QString& text);
+// Opens the combo box's list and clicks the item with that text.
+void pick(QComboBox* box, const QString& text);
 
 class ModalWatchdog : public QObject {
 public:
@@ -143,6 +148,35 @@ inline void trigger(QObject* root, const QString& actionName) {
     settle();
 }
 
+inline void typeInto(QWidget* box, const QString& text) {
+    box->setFocus();
+    if (auto* combo = qobject_cast<QComboBox*>(box); combo && combo->lineEdit()) combo->lineEdit()->selectAll();
+    else if (auto* edit = qobject_cast<QLineEdit*>(box)) edit->selectAll();
+    if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Delete);
+    for (QChar c : text) {
+        if (c.unicode() < 128) QTest::keyClick(box, c.toLatin1());
+        else QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    settle();
+}
+
+inline void pick(QComboBox* box, const QString& text) {
+    int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) throw std::runtime_error("no item " + text.toStdString() + " in " + box->objectName().toStdString());
+    box->showPopup();
+    QAbstractItemView* view = box->view();
+    QModelIndex item = view->model()->index(index, box->modelColumn(), view->rootIndex());
+    view->scrollTo(item);
+    QRect cell = view->visualRect(item);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    settle();
+    if (view->isVisible()) throw std::runtime_error("the list of " + box->objectName().toStdString() + " stayed open");
+    // The offscreen platform leaves the closed list's window active; a desktop
+    // gives activation back to the window.
+    box->window()->activateWindow();
+    (void)QTest::qWaitForWindowActive(box->window());
+}
+
 inline ModalWatchdog::ModalWatchdog() {
     timer_.setInterval(10);
     connect(&timer_, &QTimer::timeout, this, &ModalWatchdog::check);
@@ -208,6 +242,9 @@ inline FrmMainWindow& UiTest::mainWindow() {
     if (!main_) {
         main_ = std::make_unique<FrmMainWindow>(dir(), platform);
         main_->Form_Load();
+        // Window shortcuts (Enter, Esc, F1) act only in the active window.
+        main_->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(main_.get()));
         settle();
     }
     return *main_;
