@@ -120,9 +120,10 @@ bool confirmLogOptions(FrmMain& m, LogOptionsTexts& texts, FileOps& ops) {
 }
 
 void viewerOpenFailed(FrmMain& m, FileOps& ops) {
-    m.platform.messageBox({"An error has occurred whilst opening the specified\r\n"
-                           "*.BSL file. Make sure you only specify valid *.BSL files.\r\n ",
-                           "Error, Opening BSL File", Icon::Stop, Buttons::Ok});
+    m.platform.messageBox(
+        {"An error has occurred whilst opening the specified\r\n"
+         "*.BSL file. Make sure you only specify valid *.BSL files.\r\n ",
+         "Error, Opening BSL File", Icon::Stop, Buttons::Ok});
     Project& p = m.project;
     p.LogFileName = kDefaultLog;
     std::int64_t count = 0;

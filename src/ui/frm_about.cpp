@@ -15,7 +15,6 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Pennant95"));
     setWindowIcon(pennantIcon());
-    setModal(true);
 
     auto* label1 = new QLabel(QStringLiteral("Pennant 95 (vers2.00)"), this);
     label1->setObjectName(QStringLiteral("Label1"));

@@ -1,5 +1,5 @@
 // frmAbout: the program's name and version over its picture. Fixed size,
-// always shown modally; "&OK" closes it.
+// shown modally (exec); "&OK" closes it.
 #pragma once
 
 #include <QDialog>

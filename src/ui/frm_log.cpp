@@ -12,7 +12,6 @@
 #include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTableView>
-
 #include <algorithm>
 #include <map>
 
@@ -28,13 +27,19 @@ namespace {
 
 // Positions and sizes are laid out in twips, 15 to the pixel at 96 dots
 // per inch.
-int px(int twips) { return (twips + 7) / 15; }
-QRect twips(int left, int top, int width, int height) { return {px(left), px(top), px(width), px(height)}; }
+int px(int twips) {
+    return (twips + 7) / 15;
+}
+QRect twips(int left, int top, int width, int height) {
+    return {px(left), px(top), px(width), px(height)};
+}
 
 constexpr int kColumnWidths[kLogColumns] = {750, 750, 800, 700, 800, 2450, 900, 900, 1100};
 constexpr int kLineTwips = 200;  // one selection line of the RESULTS cell
 
-QString qt(const std::string& s) { return QString::fromStdString(s); }
+QString qt(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 QString prompt(const char* action, const char* verb) {
     return QStringLiteral("Click on bet you wish to %1\n\rESC to Exit or ENTER to %2")
@@ -42,8 +47,10 @@ QString prompt(const char* action, const char* verb) {
 }
 
 // The grid's font: the largest size whose line fits a 200-twip row with
-// its grid line, so every selection of a RESULTS cell shows on its own line.
+// its grid line, so every selection of a RESULTS cell shows on its own line;
+// condensed, so a date and "Lucky 63" fit their narrow columns.
 QFont gridFont(QFont font) {
+    font.setStretch(QFont::Condensed);
     int line = px(kLineTwips) - 1;
     for (int size = 13; size > 6; --size) {
         font.setPixelSize(size);
@@ -55,11 +62,19 @@ QFont gridFont(QFont font) {
 // Draws the cells without highlighting; the chosen cell gets a thin frame
 // so the user sees which bet a pick would take.
 class LogCellDelegate : public QStyledItemDelegate {
+    static constexpr int kTextMargin = 3;  // the style's margin on each side of a cell's text
+
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QStyleOptionViewItem opt(option);
         opt.state &= ~(QStyle::State_HasFocus | QStyle::State_Selected);
+        // A text that just misses its narrow column (a date) may use the
+        // cell's margins rather than lose its end.
+        QString text = index.data().toString();
+        int room = opt.rect.width() - 2 * kTextMargin;
+        if (!text.contains(QLatin1Char('\n')) && opt.fontMetrics.horizontalAdvance(text) > room)
+            opt.rect.adjust(-kTextMargin + 1, 0, kTextMargin - 1, 0);
         QStyledItemDelegate::paint(painter, opt, index);
         auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
         if (view && view->currentIndex() == index) {
@@ -103,8 +118,8 @@ void showBalance(QLabel* label, const std::string& text, bool negative) {
 class LogGridView : public QTableView {
 public:
     using QTableView::QTableView;
-    std::function<void(int row)> chosen;          // grid row: record number
-    std::function<void(const QPoint&)> popUp;     // global position
+    std::function<void(int row)> chosen;       // grid row: record number
+    std::function<void(const QPoint&)> popUp;  // global position
 
 protected:
     void mousePressEvent(QMouseEvent* event) override {
@@ -133,6 +148,9 @@ protected:
         QTableView::keyPressEvent(event);
         if (currentIndex() != before && currentIndex().isValid()) choose(currentIndex());
     }
+    // Typing a letter does not jump to a matching cell: keys other than
+    // moving and Esc do nothing in the grid.
+    void keyboardSearch(const QString&) override {}
     void focusInEvent(QFocusEvent* event) override {
         bool hadCurrent = currentIndex().isValid();
         QTableView::focusInEvent(event);
@@ -188,6 +206,7 @@ void FrmLog::buildGrid() {
     grid1_->setWordWrap(false);
     grid1_->setTextElideMode(Qt::ElideRight);
     grid1_->setCornerButtonEnabled(false);
+    grid1_->setTabKeyNavigation(false);  // Tab goes on to the buttons
     grid1_->setContextMenuPolicy(Qt::PreventContextMenu);
     grid1_->viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
     grid1_->chosen = [this](int row) { chosenRow_ = row; };
@@ -288,7 +307,8 @@ void FrmLog::setRowHeights() {
     QHeaderView* header = grid1_->verticalHeader();
     header->setDefaultSectionSize(common);
     for (int r = 0; r < static_cast<int>(heights.size()); ++r)
-        if (heights[static_cast<std::size_t>(r)] != common) header->resizeSection(r, heights[static_cast<std::size_t>(r)]);
+        if (heights[static_cast<std::size_t>(r)] != common)
+            header->resizeSection(r, heights[static_cast<std::size_t>(r)]);
     header->resizeSection(static_cast<int>(heights.size()), px(kLineTwips));  // the empty row
 }
 
@@ -317,12 +337,20 @@ void FrmLog::endPickMode() {
     command_[5]->setEnabled(false);
 }
 
-void FrmLog::Command1_Click() { startPickMode("delete"); }
-void FrmLog::Command2_Click() { startPickMode("edit"); }
+void FrmLog::Command1_Click() {
+    startPickMode("delete");
+}
+void FrmLog::Command2_Click() {
+    startPickMode("edit");
+}
 
-void FrmLog::Command3_Click() { printCurrentLog(model_.project, model_.platform); }
+void FrmLog::Command3_Click() {
+    printCurrentLog(model_.project, model_.platform);
+}
 
-void FrmLog::Command5_Click() { pick(); }
+void FrmLog::Command5_Click() {
+    pick();
+}
 
 void FrmLog::mnuDelete_Click() {
     pickMode_ = "delete";
@@ -337,7 +365,8 @@ void FrmLog::mnuEdit_Click() {
 void FrmLog::pick() {
     switch (pickAction(*viewer_, model_, chosenRow_, pickMode_)) {
         case PickOutcome::Ignored:
-        case PickOutcome::NoCanDo: return;
+        case PickOutcome::NoCanDo:
+            return;
         case PickOutcome::Edited:
             refreshMain_();
             accept();

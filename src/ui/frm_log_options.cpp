@@ -12,7 +12,9 @@ namespace pennant {
 namespace {
 
 // Positions are laid out in twips, 15 to the pixel at 96 dots per inch.
-QRect twips(int left, int top, int width, int height) { return {left / 15, top / 15, width / 15, height / 15}; }
+QRect twips(int left, int top, int width, int height) {
+    return {left / 15, top / 15, width / 15, height / 15};
+}
 
 template <class W>
 W* place(W* w, const char* name, const QRect& where) {
@@ -21,7 +23,9 @@ W* place(W* w, const char* name, const QRect& where) {
     return w;
 }
 
-QString qt(const std::string& s) { return QString::fromStdString(s); }
+QString qt(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 }  // namespace
 

@@ -198,7 +198,7 @@ QWidget* FrmMainWindow::buildTypeOfBet() {
         int r = 1 + i / 3, c = (i % 3) * 3;
         grid->addWidget(label(11 + i), r, c);
         QLabel* count = valueLabel(17 + i);
-        count->setMinimumWidth(kCountWidth);
+        count->setFixedWidth(kCountWidth);
         grid->addWidget(count, r, c + 1);
         if (i % 3 < 2) grid->setColumnMinimumWidth(c + 2, 10);
     }
@@ -389,7 +389,7 @@ QWidget* FrmMainWindow::buildWinnings() {
     for (int i = 0; i < 7; ++i) {
         grid->addWidget(label(23 + i), i, 0);
         QLabel* count = valueLabel(30 + i);
-        count->setMinimumWidth(kCountWidth);
+        count->setFixedWidth(kCountWidth + 6);  // room for "10%"
         grid->addWidget(count, i, 1);
         grid->addWidget(valueLabel(37 + i), i, 2);
     }

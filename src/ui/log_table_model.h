@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QAbstractTableModel>
-
 #include <vector>
 
 #include "log/log_grid.h"

@@ -9,11 +9,7 @@
 #include <QMessageBox>
 
 #include "ui/help_window.h"
-
-#if __has_include("ui/qt_printer.h")
 #include "ui/qt_printer.h"
-#define PENNANT_HAS_QT_PRINTER 1
-#endif
 
 namespace pennant {
 namespace {
@@ -124,13 +120,6 @@ void QtPlatform::closeHelp() {
     if (help_) help_->close();
 }
 
-bool QtPlatform::print(const PrintDocument& document) {
-#ifdef PENNANT_HAS_QT_PRINTER
-    return printDocument(document, window_);
-#else
-    (void)document;
-    return false;
-#endif
-}
+bool QtPlatform::print(const PrintDocument& document) { return printDocument(document, window_); }
 
 }  // namespace pennant

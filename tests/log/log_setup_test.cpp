@@ -1,10 +1,11 @@
 // Making a log current, clearing it, choosing another, confirming the
 // opening balance: on the model, with a scripted platform.
+#include "log/log_setup.h"
+
 #include <gtest/gtest.h>
 
 #include "engine/frm_main.h"
 #include "engine/text.h"
-#include "log/log_setup.h"
 #include "log/log_test_support.h"
 #include "settings/settings_file.h"
 #include "support/fake_platform.h"
@@ -52,7 +53,9 @@ TEST_F(LogSetupTest, OpenlogCountsTheLogAndShowsIt) {
         std::size_t bytes;
         int count;
         const char* panel;
-    } cases[] = {{0, 0, "BETS LOGGED:  0"}, {2230, 10, "BETS LOGGED:  10"}, {334, 1, "BETS LOGGED:  1"},
+    } cases[] = {{0, 0, "BETS LOGGED:  0"},
+                 {2230, 10, "BETS LOGGED:  10"},
+                 {334, 1, "BETS LOGGED:  1"},
                  {335, 2, "BETS LOGGED:  2"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bytes);
@@ -238,7 +241,10 @@ TEST_F(LogSetupTest, OpenThatFailsKeepsThePreviousLog) {
 TEST_F(LogSetupTest, ConfirmTakesTheBalanceAsTypedAndSaves) {
     struct Case {
         std::string typed, shown, held;
-    } cases[] = {{std::string(12, ' '), "0", "0"}, {"", "", ""}, {"100", "100", "100"}, {"-50", "-50", "-50"},
+    } cases[] = {{std::string(12, ' '), "0", "0"},
+                 {"", "", ""},
+                 {"100", "100", "100"},
+                 {"-50", "-50", "-50"},
                  {" 5 ", " 5 ", " 5 "}};
     for (const Case& c : cases) {
         SCOPED_TRACE("[" + c.typed + "]");
@@ -276,6 +282,24 @@ TEST_F(LogSetupTest, ConfirmWhoseSaveFailsSaysSoAndStillCloses) {
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].text.find("could not be saved"), std::string::npos);
     EXPECT_EQ(project.OpeningBalance, Dyn("20"));
+}
+
+TEST_F(LogSetupTest, ViewerFailureMakesDefaultCurrentAndShowsIt) {
+    project.LogFileName = (dir / "gone" / "x.bsl").string();
+    m.StatusBar1[1] = "LOGNAME: " + project.LogFileName;
+    viewerOpenFailed(m);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, "Error, Opening BSL File");
+    EXPECT_EQ(platform.messages[0].icon, Icon::Stop);
+    EXPECT_EQ(project.LogFileName, "DEFAULT.BSL");
+    EXPECT_EQ(m.StatusBar1[1], "LOGNAME: DEFAULT.BSL");
+    EXPECT_EQ(m.StatusBar1[2], "BETS LOGGED:  0");
+    EXPECT_FALSE(fs::exists(dir / "DEFAULT.BSL"));  // counted, not created
+
+    writeLog(dir / "DEFAULT.BSL", 4);
+    viewerOpenFailed(m);
+    EXPECT_EQ(project.BetsLoggedCount, 4);
+    EXPECT_EQ(m.StatusBar1[2], "BETS LOGGED:  4");
 }
 
 }  // namespace

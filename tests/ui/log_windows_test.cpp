@@ -1,5 +1,6 @@
 // The log viewer and the log set-up window, driven through their widgets
 // as a user would, over the main window's model.
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,8 +8,6 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
-#include <QDir>
-
 #include <fstream>
 #include <iterator>
 
@@ -59,7 +58,9 @@ QString cell(QTableView* grid, int row, int column) {
     return grid->model()->index(row, column).data().toString();
 }
 
-QColor textColour(QLabel* label) { return label->palette().color(QPalette::WindowText); }
+QColor textColour(QLabel* label) {
+    return label->palette().color(QPalette::WindowText);
+}
 
 class LogViewerTest : public UiTest {
 protected:
@@ -74,7 +75,8 @@ protected:
         writeLog(file("DEFAULT.BSL"), records);
         FrmMainWindow& w = mainWindow();
         w.project().OpeningBalance = opening;
-        viewer_ = std::make_unique<FrmLog>(w.model(), [&w] { w.refresh(); }, &w);
+        viewer_ = std::make_unique<FrmLog>(
+            w.model(), [&w] { w.refresh(); }, &w);
         viewer_->show();
         settle();
         return *viewer_;
@@ -324,7 +326,8 @@ TEST_F(LogViewerTest, ALogThatCannotBeOpenedFallsBackToDefault) {
     w.project().LogFileName = (dir() / "no-such-dir" / "x.bsl").string();
     w.model().showLogPanels();
     w.refresh();
-    FrmLog v(w.model(), [&w] { w.refresh(); }, &w);
+    FrmLog v(
+        w.model(), [&w] { w.refresh(); }, &w);
     v.show();
     settle();
     ASSERT_EQ(platform.messages.size(), 1u);
@@ -349,6 +352,21 @@ TEST_F(LogViewerTest, ALogThatCannotBeOpenedFallsBackToDefault) {
     EXPECT_EQ(fs::file_size(file("DEFAULT.BSL")), 2 * 223u);
 }
 
+TEST_F(LogViewerTest, AnAmountBeyondAnyNumberStopsTheFilling) {
+    FrmLog& v = open({bet("A", "3.00", "1.00"), bet("B", "1E999", "1.00"), bet("C", "0", "1.00")});
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, "Error, Opening BSL File");
+    // What was filled stays; the row under it is no bet.
+    QTableView* g = grid();
+    ASSERT_EQ(g->model()->rowCount(), 2);
+    EXPECT_EQ(cell(g, 0, 6), "2.00");
+    click(&v, "Command1");
+    clickRow(1);
+    key(grid(), Qt::Key_Return);
+    EXPECT_EQ(platform.messages.back().title, "No Can Do");
+    EXPECT_EQ(fs::file_size(file("DEFAULT.BSL")), 3 * 223u);
+}
+
 // ---- the set-up window ----
 
 class LogOptionsTest : public UiTest {
@@ -361,7 +379,8 @@ protected:
     FrmLogOptions& options() {
         if (!options_) {
             FrmMainWindow& w = mainWindow();
-            options_ = std::make_unique<FrmLogOptions>(w.model(), [&w] { w.refresh(); }, &w);
+            options_ = std::make_unique<FrmLogOptions>(
+                w.model(), [&w] { w.refresh(); }, &w);
             options_->show();
             settle();
         }
@@ -398,9 +417,9 @@ TEST_F(LogOptionsTest, ControlsAsLaidOut) {
         QWidget* w = find(&o, c.name);
         QRect t = c.twips;
         EXPECT_EQ(w->geometry(), QRect(t.x() / 15, t.y() / 15, t.width() / 15, t.height() / 15));
-        QString text = qobject_cast<QLabel*>(w)        ? static_cast<QLabel*>(w)->text()
-                       : qobject_cast<QLineEdit*>(w)   ? static_cast<QLineEdit*>(w)->text()
-                                                       : static_cast<QPushButton*>(w)->text();
+        QString text = qobject_cast<QLabel*>(w)      ? static_cast<QLabel*>(w)->text()
+                       : qobject_cast<QLineEdit*>(w) ? static_cast<QLineEdit*>(w)->text()
+                                                     : static_cast<QPushButton*>(w)->text();
         EXPECT_EQ(text, c.text);
     }
     EXPECT_FALSE(edit("Text1")->isEnabled());
@@ -535,46 +554,72 @@ protected:
         logBet("02/01/2026", "Single", "5.00", win, {{"Red Rum", "5/2", W}});
         logBet("02/01/2026", "Single", "10.00", win, {{"Arkle", "7/4", L}});
         logBet("03/01/2026", "Double", "2.00", win, {{"Best Mate", "2/1", W}, {"Mill House", "5/1", L}});
-        logBet("05/01/2026", "Treble", "1.00", win, {{"Kauto Star", "EVENS", L}, {"Denman", "6/4", L}, {"Dawn Run", "9/2", W}});
-        logBet("06/01/2026", "Trixie", "2.00", win, {{"Istabraq", "4/6", L}, {"Sea Pigeon", "3/1", L}, {"Mandarin", "8/1", L}});
-        logBet("09/01/2026", "Yankee", "1.00", win,
-               {{"Night Nurse", "11/4", L}, {"Monksfield", "5/1", L}, {"Wayward Lad", "10/1", L}, {"Dessie", "4/1", L}});
+        logBet("05/01/2026", "Treble", "1.00", win,
+               {{"Kauto Star", "EVENS", L}, {"Denman", "6/4", L}, {"Dawn Run", "9/2", W}});
+        logBet("06/01/2026", "Trixie", "2.00", win,
+               {{"Istabraq", "4/6", L}, {"Sea Pigeon", "3/1", L}, {"Mandarin", "8/1", L}});
+        logBet(
+            "09/01/2026", "Yankee", "1.00", win,
+            {{"Night Nurse", "11/4", L}, {"Monksfield", "5/1", L}, {"Wayward Lad", "10/1", L}, {"Dessie", "4/1", L}});
         logBet("10/01/2026", "Single", "20.00", win, {{"Golden Mill", "6/4", L}});
         logBet("12/01/2026", "Four Fold", "1.00", win,
                {{"Red Rum", "EVENS", W}, {"Arkle", "5/4", W}, {"Denman", "2/1", L}, {"Dawn Run", "9/4", W}});
         logBet("14/01/2026", "Lucky 15", "0.50", Terms::Place4,
                {{"Sea Pigeon", "8/1", W}, {"Istabraq", "12/1", W}, {"Mandarin", "100/30", L}, {"Best Mate", "9/1", W}});
         logBet("16/01/2026", "Canadian", "0.20", win,
-               {{"Dessie", "5/1", W}, {"Kauto Star", "11/2", N}, {"Arkle", "7/1", W}, {"Denman", "4/1", L},
+               {{"Dessie", "5/1", W},
+                {"Kauto Star", "11/2", N},
+                {"Arkle", "7/1", W},
+                {"Denman", "4/1", L},
                 {"Mill House", "9/2", W}});
         logBet("17/01/2026", "Single", "5.00", Terms::Place5, {{"Wayward Lad", "14/1", W}});
         logBet("19/01/2026", "Lucky 31", "0.50", win,
-               {{"Night Nurse", "3/1", W}, {"Red Rum", "5/2", L}, {"Monksfield", "6/1", L}, {"Golden Mill", "2/1", L},
+               {{"Night Nurse", "3/1", W},
+                {"Red Rum", "5/2", L},
+                {"Monksfield", "6/1", L},
+                {"Golden Mill", "2/1", L},
                 {"Dawn Run", "7/2", L}});
         logBet("20/01/2026", "Five Fold", "1.00", win,
-               {{"Arkle", "4/5", W}, {"Best Mate", "5/6", W}, {"Denman", "EVENS", W}, {"Istabraq", "6/5", W},
+               {{"Arkle", "4/5", W},
+                {"Best Mate", "5/6", W},
+                {"Denman", "EVENS", W},
+                {"Istabraq", "6/5", W},
                 {"Dessie", "11/10", L}});
         logBet("23/01/2026", "Heinz", "0.10", win,
-               {{"Sea Pigeon", "4/1", W}, {"Mandarin", "5/1", W}, {"Red Rum", "6/1", W}, {"Arkle", "EVENS", L},
-                {"Kauto Star", "9/4", L}, {"Mill House", "3/1", L}});
+               {{"Sea Pigeon", "4/1", W},
+                {"Mandarin", "5/1", W},
+                {"Red Rum", "6/1", W},
+                {"Arkle", "EVENS", L},
+                {"Kauto Star", "9/4", L},
+                {"Mill House", "3/1", L}});
         logBet("24/01/2026", "Single", "2.00", win, {{"Monksfield", "33/1", W}});
         logBet("26/01/2026", "Double", "5.00", win, {{"Night Nurse", "4/6", W}, {"Dawn Run", "8/13", W}});
         logBet("27/01/2026", "Six Fold", "0.50", win,
-               {{"Red Rum", "2/1", W}, {"Arkle", "3/1", W}, {"Best Mate", "4/1", L}, {"Denman", "5/1", W},
-                {"Dessie", "6/1", W}, {"Mandarin", "7/1", W}});
+               {{"Red Rum", "2/1", W},
+                {"Arkle", "3/1", W},
+                {"Best Mate", "4/1", L},
+                {"Denman", "5/1", W},
+                {"Dessie", "6/1", W},
+                {"Mandarin", "7/1", W}});
         logBet("30/01/2026", "Lucky 63", "0.10", win,
-               {{"Istabraq", "5/2", W}, {"Sea Pigeon", "11/4", W}, {"Wayward Lad", "3/1", L}, {"Golden Mill", "7/2", W},
-                {"Mill House", "9/2", L}, {"Kauto Star", "5/1", L}});
+               {{"Istabraq", "5/2", W},
+                {"Sea Pigeon", "11/4", W},
+                {"Wayward Lad", "3/1", L},
+                {"Golden Mill", "7/2", W},
+                {"Mill House", "9/2", L},
+                {"Kauto Star", "5/1", L}});
         logBet("31/01/2026", "Single", "25.00", win, {{"Denman", "EVENS", L}});
-        logBet("01/02/2026", "Trixie", "1.00", Terms::Place5, {{"Arkle", "10/1", W}, {"Dessie", "12/1", L}, {"Red Rum", "8/1", W}});
+        logBet("01/02/2026", "Trixie", "1.00", Terms::Place5,
+               {{"Arkle", "10/1", W}, {"Dessie", "12/1", L}, {"Red Rum", "8/1", W}});
     }
 };
 
 TEST_F(ScreenshotLogWindows, ViewerWithAMixedLog) {
     FrmMainWindow& w = mainWindow();
-    w.project().OpeningBalance = 50.0;
+    w.project().OpeningBalance = Dyn("-25");
     logMixedBets();
-    FrmLog viewer(w.model(), [&w] { w.refresh(); }, &w);
+    FrmLog viewer(
+        w.model(), [&w] { w.refresh(); }, &w);
     viewer.show();
     settle();
     auto* grid = find<QTableView>(&viewer, "Grid1");
@@ -593,7 +638,8 @@ TEST_F(ScreenshotLogWindows, ViewerWithAMixedLog) {
 TEST_F(ScreenshotLogWindows, SetUpWindow) {
     FrmMainWindow& w = mainWindow();
     w.project().OpeningBalance = 100.0;
-    FrmLogOptions options(w.model(), [&w] { w.refresh(); }, &w);
+    FrmLogOptions options(
+        w.model(), [&w] { w.refresh(); }, &w);
     options.show();
     settle();
     EXPECT_TRUE(options.grab().save(screenshotPath(options, QStringLiteral("log_options"))));

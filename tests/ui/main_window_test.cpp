@@ -81,6 +81,25 @@ TEST_F(MainWindow, YankeeAfterHeinzHidesRowsFiveAndSixAndLosesEveryRow) {
     EXPECT_EQ(text("Label45"), "") << "nothing won";
 }
 
+TEST_F(MainWindow, PickingTheSameBetTypeAgainStillResetsTheResults) {
+    pick(combo("Combo7"), "Trixie");
+    option(1)->click();
+    ASSERT_TRUE(option(1)->isChecked());
+    pick(combo("Combo7"), "Trixie");
+    EXPECT_TRUE(option(2)->isChecked());
+}
+
+TEST_F(MainWindow, EachKeystrokeInTheStakeBoxRecalculates) {
+    wonSingle();
+    typeInto(combo("Combo8"), "2.5");
+    EXPECT_EQ(text("Label55"), "2.50");
+    EXPECT_EQ(text("Label37"), "5.00");
+    typeInto(combo("Combo8"), "x");
+    EXPECT_EQ(combo("Combo8")->currentText(), "0") << "an unreadable stake becomes 0";
+    EXPECT_EQ(text("Label55"), "0.00");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
 TEST_F(MainWindow, TypedOddsWaitForEnterButAPickPricesAtOnce) {
     wonSingle();
     typeInto(combo("Combo1_0"), "9/2");
@@ -276,6 +295,42 @@ TEST_F(MainWindow, TextBoxesRefuseCharactersTheFilesCannotHold) {
     QString chinese = QStringLiteral("\u4e00");
     int pos = 0;
     EXPECT_EQ(combo("Combo1_0")->validator()->validate(chinese, pos), QValidator::Invalid);
+}
+
+TEST_F(MainWindow, SlipSavedAndOpenedAgainThroughTheFileMenu) {
+    pick(combo("Combo7"), "Double");
+    typeInto(find<QLineEdit>(&w(), "Text2"), "Red Rum");
+    pick(combo("Combo1_1"), "9/2");
+    option(1)->click();
+    option(4)->click();
+    const std::string slip = file("double.slp").string();
+    platform.fileAnswers.push_back(slip);
+    trigger(&w(), "mnuSaveas");
+    ASSERT_TRUE(std::filesystem::exists(slip));
+
+    trigger(&w(), "mnuNew");
+    EXPECT_EQ(find<QLineEdit>(&w(), "Text2")->text(), "");
+    EXPECT_EQ(combo("Combo1_1")->currentText(), "EVENS");
+    EXPECT_TRUE(option(5)->isChecked());
+
+    platform.fileAnswers.push_back(slip);
+    trigger(&w(), "mnuOpen");
+    EXPECT_EQ(find<QLineEdit>(&w(), "Text2")->text(), "Red Rum");
+    EXPECT_EQ(combo("Combo1_1")->currentText(), "9/2");
+    EXPECT_TRUE(option(4)->isChecked());
+    EXPECT_EQ(text("Label38"), "11.00");
+    ASSERT_EQ(platform.fileDialogs.size(), 2u);
+    EXPECT_EQ(platform.fileDialogs[0].kind, FileDialogKind::SaveAs);
+    EXPECT_EQ(platform.fileDialogs[1].kind, FileDialogKind::Open);
+}
+
+TEST_F(MainWindow, PrintFromTheMenuAndWithCtrlP) {
+    wonSingle();
+    trigger(&w(), "mnuPrint");
+    EXPECT_EQ(platform.printed, 1);
+    QTest::keyClick(&w(), Qt::Key_P, Qt::ControlModifier);
+    settle();
+    EXPECT_EQ(platform.printed, 2);
 }
 
 TEST_F(MainWindow, ExitShutsDownAndClosesHelp) {

@@ -201,6 +201,8 @@ inline void ModalWatchdog::check() {
         return dialog->metaObject()->className() + std::string(" '") + dialog->objectName().toStdString() + "' titled '" +
                dialog->windowTitle().toStdString() + "'";
     };
+    // A dialog that has finished is done with, even when it is shown again later.
+    std::erase_if(handled_, [](const auto& h) { return !h->widget || !h->widget->isVisible(); });
     for (auto& h : handled_) {
         if (h->widget != w) continue;
         if (h->done && h->since.elapsed() > 2000) {
@@ -217,6 +219,8 @@ inline void ModalWatchdog::check() {
     auto entry = std::make_shared<Handled>();
     entry->widget = w;
     handled_.push_back(entry);
+    if (auto* d = qobject_cast<QDialog*>(w))
+        connect(d, &QDialog::finished, this, [entry] { entry->widget = nullptr; }, Qt::SingleShotConnection);
     Handler handler = std::move(handlers_.front());
     handlers_.pop_front();
     // Queued, so this timer is free to watch dialogs the handler opens in turn.
