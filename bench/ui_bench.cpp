@@ -1,13 +1,12 @@
 // The main window's speed as the user feels it: start-up until the window
 // is on screen, and one odds pick until every label shows the new bet.
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QTemporaryDir>
-#include <QKeyEvent>
-
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "platform/platform.h"
@@ -30,7 +29,9 @@ public:
     bool print(const PrintDocument&) override { return false; }
 };
 
-std::filesystem::path dirOf(const QTemporaryDir& dir) { return dir.path().toStdString(); }
+std::filesystem::path dirOf(const QTemporaryDir& dir) {
+    return dir.path().toStdString();
+}
 
 // Building the window, start-up (settings, log count) and the first paint.
 void BM_StartUpUntilShown(benchmark::State& state) {

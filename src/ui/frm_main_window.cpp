@@ -16,7 +16,6 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QVBoxLayout>
-
 #include <exception>
 
 #include "engine/main_commands.h"
@@ -32,7 +31,6 @@
 #include "ui/pick_box.h"
 #include "ui/status_panel.h"
 
-
 namespace pennant {
 namespace {
 
@@ -44,9 +42,13 @@ constexpr int kResultWidth = 38;
 constexpr int kValueWidth = 64;  // amounts in the Stake and Winnings frames
 constexpr int kCountWidth = 30;  // counts of bets
 
-QString qt(const std::string& s) { return QString::fromStdString(s); }
+QString qt(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
-QString name(const char* prefix, int number) { return QString::fromLatin1(prefix) + QString::number(number); }
+QString name(const char* prefix, int number) {
+    return QString::fromLatin1(prefix) + QString::number(number);
+}
 
 void setTextIfChanged(QLabel* label, const std::string& text) {
     QString t = qt(text);
@@ -111,7 +113,9 @@ FrmMainWindow::FrmMainWindow(const std::filesystem::path& programDir, Platform& 
     applyWindowHeight();
 }
 
-FrmMainWindow::~FrmMainWindow() { shutdownOnce(); }
+FrmMainWindow::~FrmMainWindow() {
+    shutdownOnce();
+}
 
 // ---- building ----
 
@@ -205,13 +209,16 @@ QWidget* FrmMainWindow::buildTypeOfBet() {
     grid->setColumnStretch(8, 1);
 
     auto* c7 = static_cast<PickBox*>(combo7_);
-    connect(c7, &PickBox::typed, this, [this](const QString& text) { run([&] { model_->setCombo7(text.toStdString()); }); });
+    connect(c7, &PickBox::typed, this,
+            [this](const QString& text) { run([&] { model_->setCombo7(text.toStdString()); }); });
     // Picking the bet type shown already still resets the results, as a
     // pick always has.
     connect(c7, &PickBox::picked, this, [this](const QString& text) {
         run([&] {
-            if (text.toStdString() == model_->Combo7) model_->Combo7_Change();
-            else model_->setCombo7(text.toStdString());
+            if (text.toStdString() == model_->Combo7)
+                model_->Combo7_Change();
+            else
+                model_->setCombo7(text.toStdString());
         });
     });
     return box;
@@ -260,7 +267,8 @@ QWidget* FrmMainWindow::buildSelections() {
         names_[r] = text;
         line->addWidget(text);
         // A name changes nothing else.
-        connect(text, &QLineEdit::textEdited, this, [this, r](const QString& t) { model_->row[r].name = t.toStdString(); });
+        connect(text, &QLineEdit::textEdited, this,
+                [this, r](const QString& t) { model_->row[r].name = t.toStdString(); });
 
         odds_[r] = comboBox(QStringLiteral("Combo1_%1").arg(r), kOddsWidth);
         for (const char* o : kOddsList) odds_[r]->addItem(QString::fromLatin1(o));
@@ -372,8 +380,10 @@ QWidget* FrmMainWindow::buildStake() {
     connect(c8, &PickBox::typed, this, [this](const QString& t) { run([&] { model_->setCombo8(t.toStdString()); }); });
     connect(c8, &PickBox::picked, this, [this](const QString& t) {
         run([&] {
-            if (t.toStdString() == model_->Combo8) model_->Combo8_Change();
-            else model_->setCombo8(t.toStdString());
+            if (t.toStdString() == model_->Combo8)
+                model_->Combo8_Change();
+            else
+                model_->setCombo8(t.toStdString());
         });
     });
     connect(check1_, &QCheckBox::clicked, this, [this](bool ticked) { run([&] { model_->setCheck1(ticked); }); });
@@ -566,18 +576,36 @@ void FrmMainWindow::shutdownOnce() {
     shutdown(*model_);
 }
 
-void FrmMainWindow::onExit() { close(); }
+void FrmMainWindow::onExit() {
+    close();
+}
 
 // ---- commands ----
 
-void FrmMainWindow::onTaxRate() { run([this] { mnuTaxRate_Click(*model_); }); }
-void FrmMainWindow::onStatusBar() { run([this] { menustatus_Click(*model_); }); }
-void FrmMainWindow::onContents() { run([this] { mnuContents_Click(*model_); }); }
-void FrmMainWindow::onNew() { run([this] { model_->mnuNew_Click(); }); }
-void FrmMainWindow::onCancel() { run([this] { model_->Command4_Click(); }); }
-void FrmMainWindow::onOpen() { run([this] { mnuOpen_Click(*model_); }); }
-void FrmMainWindow::onSaveAs() { run([this] { mnuSaveas_Click(*model_); }); }
-void FrmMainWindow::onPrint() { run([this] { mnuPrint_Click(*model_); }); }
+void FrmMainWindow::onTaxRate() {
+    run([this] { mnuTaxRate_Click(*model_); });
+}
+void FrmMainWindow::onStatusBar() {
+    run([this] { menustatus_Click(*model_); });
+}
+void FrmMainWindow::onContents() {
+    run([this] { mnuContents_Click(*model_); });
+}
+void FrmMainWindow::onNew() {
+    run([this] { model_->mnuNew_Click(); });
+}
+void FrmMainWindow::onCancel() {
+    run([this] { model_->Command4_Click(); });
+}
+void FrmMainWindow::onOpen() {
+    run([this] { mnuOpen_Click(*model_); });
+}
+void FrmMainWindow::onSaveAs() {
+    run([this] { mnuSaveas_Click(*model_); });
+}
+void FrmMainWindow::onPrint() {
+    run([this] { mnuPrint_Click(*model_); });
+}
 
 void FrmMainWindow::onAbout() {
     FrmAbout about(this);
@@ -593,14 +621,17 @@ void FrmMainWindow::onUpdateLog() {
 }
 
 void FrmMainWindow::onViewLog() {
-    FrmLog viewer(*model_, [this] { refresh(); }, this);
+    FrmLog viewer(
+        *model_, [this] { refresh(); }, this);
     viewer.exec();
     refresh();
 }
 
 // frmLogOptions is only hidden between showings, so it keeps what it shows.
 void FrmMainWindow::onSetupLog() {
-    if (!logOptions_) logOptions_ = new FrmLogOptions(*model_, [this] { refresh(); }, this);
+    if (!logOptions_)
+        logOptions_ = new FrmLogOptions(
+            *model_, [this] { refresh(); }, this);
     logOptions_->exec();
     refresh();
 }

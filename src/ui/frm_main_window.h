@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QMainWindow>
-
 #include <array>
 #include <filesystem>
 #include <memory>
@@ -39,7 +38,7 @@ public:
     // twips with the status bar, 6570 without.
     static constexpr int kHeightWithStatusBar = 464;
     static constexpr int kHeightWithoutStatusBar = 438;
-    static constexpr int kWidth = 660;
+    static constexpr int kWidth = 720;
 
     // Builds the window. Nothing is read or shown until Form_Load().
     FrmMainWindow(const std::filesystem::path& programDir, Platform& platform, QWidget* parent = nullptr);
@@ -119,7 +118,7 @@ private:
     QMenu* mnuH_ = nullptr;
     QAction* menustatus_ = nullptr;
     std::vector<std::pair<QShortcut*, QPushButton*>> shortcuts_;  // Enter, Esc
-    QDialog* logOptions_ = nullptr;  // frmLogOptions: created on first use and kept
+    QDialog* logOptions_ = nullptr;                               // frmLogOptions: created on first use and kept
 };
 
 }  // namespace pennant

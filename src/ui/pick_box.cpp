@@ -21,8 +21,10 @@ void PickBox::showText(const QString& text) {
     if (currentText() == text) return;
     const QSignalBlocker block(this);
     int index = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0) setCurrentIndex(index);
-    else setEditText(text);
+    if (index >= 0)
+        setCurrentIndex(index);
+    else
+        setEditText(text);
 }
 
 // A pick from the list closes the list just before QComboBox reports it.
@@ -33,28 +35,30 @@ void PickBox::hidePopup() {
 
 void PickBox::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (!view()->isVisible()) {
-            emit enterPressed();
-            event->accept();
-            return;
-        }
-        break;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        armPick();
-        break;
-    default:
-        break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!view()->isVisible()) {
+                emit enterPressed();
+                event->accept();
+                return;
+            }
+            break;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            armPick();
+            break;
+        default:
+            break;
     }
     QComboBox::keyPressEvent(event);
 }
 
 // Scrolling over a closed box must not change a bet by accident.
-void PickBox::wheelEvent(QWheelEvent* event) { event->ignore(); }
+void PickBox::wheelEvent(QWheelEvent* event) {
+    event->ignore();
+}
 
 void PickBox::armPick() {
     pickArmed_ = true;

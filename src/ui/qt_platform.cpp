@@ -14,27 +14,39 @@
 namespace pennant {
 namespace {
 
-QString qt(const std::string& s) { return QString::fromStdString(s); }
+QString qt(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
-QString linesOf(const std::string& text) { return qt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+QString linesOf(const std::string& text) {
+    return qt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 QMessageBox::Icon qtIcon(Icon icon) {
     switch (icon) {
-    case Icon::Exclamation: return QMessageBox::Warning;
-    case Icon::Stop: return QMessageBox::Critical;
-    case Icon::Information: return QMessageBox::Information;
-    case Icon::None: break;
+        case Icon::Exclamation:
+            return QMessageBox::Warning;
+        case Icon::Stop:
+            return QMessageBox::Critical;
+        case Icon::Information:
+            return QMessageBox::Information;
+        case Icon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
 
 // A box without a title of its own carries the program's name, as the
 // desktop does for any untitled message.
-QString titleOf(const std::string& title) { return title.empty() ? QStringLiteral("Pennant95") : qt(title); }
+QString titleOf(const std::string& title) {
+    return title.empty() ? QStringLiteral("Pennant95") : qt(title);
+}
 
 }  // namespace
 
-QString defaultHelpFile() { return QStringLiteral(PENNANT_HELP_FILE); }
+QString defaultHelpFile() {
+    return QStringLiteral(PENNANT_HELP_FILE);
+}
 
 QString fileDialogFilter(const std::string& caption, const std::string& pattern) {
     QString patterns = qt(pattern).simplified();
@@ -47,7 +59,9 @@ QString fileDialogFilter(const std::string& caption, const std::string& pattern)
 QtPlatform::QtPlatform(std::filesystem::path programDir, QString helpFile)
     : programDir_(std::move(programDir)), helpFile_(std::move(helpFile)) {}
 
-QtPlatform::~QtPlatform() { delete help_.data(); }
+QtPlatform::~QtPlatform() {
+    delete help_.data();
+}
 
 Answer QtPlatform::messageBox(const MessageRequest& request) {
     QMessageBox box(qtIcon(request.icon), titleOf(request.title), linesOf(request.text),
@@ -60,7 +74,7 @@ Answer QtPlatform::messageBox(const MessageRequest& request) {
 }
 
 std::optional<std::string> QtPlatform::inputBox(const std::string& prompt, const std::string& title,
-                                                 const std::string& defaultText) {
+                                                const std::string& defaultText) {
     QInputDialog box(window_);
     box.setObjectName(QStringLiteral("inputBox"));
     box.setWindowTitle(titleOf(title));
@@ -82,7 +96,8 @@ bool QtPlatform::showFileDialog(CommonDialog& dialog, FileDialogKind kind) {
 
     QStringList filters;
     for (std::size_t i = 0; i < dialog.filterNames.size(); ++i)
-        filters << fileDialogFilter(dialog.filterNames[i], i < dialog.filterPatterns.size() ? dialog.filterPatterns[i] : "*");
+        filters << fileDialogFilter(dialog.filterNames[i],
+                                    i < dialog.filterPatterns.size() ? dialog.filterPatterns[i] : "*");
     if (!filters.isEmpty()) {
         box.setNameFilters(filters);
         int index = dialog.FilterIndex - 1;
@@ -120,6 +135,8 @@ void QtPlatform::closeHelp() {
     if (help_) help_->close();
 }
 
-bool QtPlatform::print(const PrintDocument& document) { return printDocument(document, window_); }
+bool QtPlatform::print(const PrintDocument& document) {
+    return printDocument(document, window_);
+}
 
 }  // namespace pennant

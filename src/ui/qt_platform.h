@@ -4,7 +4,6 @@
 
 #include <QPointer>
 #include <QString>
-
 #include <filesystem>
 
 #include "platform/platform.h"
@@ -13,7 +12,6 @@
 class QWidget;
 
 namespace pennant {
-
 
 // The help file the program was built to find.
 QString defaultHelpFile();

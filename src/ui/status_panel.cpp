@@ -17,7 +17,9 @@ void StatusPanel::showText(const QString& text) {
     setToolTip(text);
 }
 
-QSize StatusPanel::minimumSizeHint() const { return {20, QLabel::minimumSizeHint().height()}; }
+QSize StatusPanel::minimumSizeHint() const {
+    return {20, QLabel::minimumSizeHint().height()};
+}
 
 void StatusPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);

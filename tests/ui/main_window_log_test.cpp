@@ -2,7 +2,6 @@
 // menu, the viewer and the set-up window from the menu, and a logged bet
 // taken back by Edit and written back with Enter (UPDATE LOG).
 #include <QTableView>
-
 #include <fstream>
 #include <iterator>
 

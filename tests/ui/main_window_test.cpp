@@ -15,7 +15,9 @@ protected:
     QComboBox* combo(const QString& name) { return find<QComboBox>(&w(), name); }
     QRadioButton* option(int n) { return find<QRadioButton>(&w(), QStringLiteral("Option%1").arg(n)); }
     bool shown(const QString& name) { return find<QWidget>(&w(), name)->isVisibleTo(&w()); }
-    QString panel(int i) { return find<QLabel>(find<QStatusBar>(&w(), "StatusBar1"), QStringLiteral("Panel%1").arg(i))->text(); }
+    QString panel(int i) {
+        return find<QLabel>(find<QStatusBar>(&w(), "StatusBar1"), QStringLiteral("Panel%1").arg(i))->text();
+    }
 
     // A Single on row 1 at EVENS, won: 2.00 returned.
     void wonSingle() {
@@ -269,7 +271,8 @@ TEST_F(MainWindow, EnterAndEscReachUpdateAndCancelOnlyWhileEditing) {
     EXPECT_TRUE(shown("Command4"));
     EXPECT_FALSE(shown("Command1"));
     EXPECT_FALSE(shown("Command2"));
-    for (const char* menu : {"mnuFile", "mnuOptions", "mnuH"}) EXPECT_FALSE(find<QMenu>(&w(), menu)->menuAction()->isEnabled());
+    for (const char* menu : {"mnuFile", "mnuOptions", "mnuH"})
+        EXPECT_FALSE(find<QMenu>(&w(), menu)->menuAction()->isEnabled());
     trigger(&w(), "mnuTaxRate");  // a disabled menu's item does nothing
     EXPECT_TRUE(platform.inputs.empty());
 
@@ -281,7 +284,8 @@ TEST_F(MainWindow, EnterAndEscReachUpdateAndCancelOnlyWhileEditing) {
     EXPECT_FALSE(shown("Command3"));
     EXPECT_TRUE(shown("Command1"));
     EXPECT_TRUE(shown("Command2"));
-    for (const char* menu : {"mnuFile", "mnuOptions", "mnuH"}) EXPECT_TRUE(find<QMenu>(&w(), menu)->menuAction()->isEnabled());
+    for (const char* menu : {"mnuFile", "mnuOptions", "mnuH"})
+        EXPECT_TRUE(find<QMenu>(&w(), menu)->menuAction()->isEnabled());
     EXPECT_TRUE(find<QAction>(&w(), "mnuTaxRate")->isEnabled());
 }
 

@@ -1,16 +1,16 @@
 // The Qt side of the platform layer with its real dialogs, answered by the
 // test through the modal watchdog.
+#include "ui/qt_platform.h"
+
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QTextBrowser>
-
 #include <fstream>
 
 #include "ui/help_window.h"
-#include "ui/qt_platform.h"
 #include "ui_fixture.h"
 
 namespace pennant::testing {

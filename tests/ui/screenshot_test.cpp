@@ -46,6 +46,9 @@ TEST_F(Screenshot, MainWindowWithALucky15) {
     ASSERT_EQ(w.model().Label[52], "15");
     ASSERT_FALSE(w.model().Label[49].empty());
     expectNothingClipped(&w);
+    QSize needed = w.centralWidget()->minimumSizeHint(), given = w.centralWidget()->size();
+    EXPECT_LE(needed.width(), given.width()) << "controls squeezed into each other";
+    EXPECT_LE(needed.height(), given.height()) << "controls squeezed into each other";
     EXPECT_TRUE(w.grab().save(screenshotPath(w, QStringLiteral("main_lucky15"))));
 }
 

@@ -18,6 +18,8 @@
 //   and closes it, so a test fails instead of hanging.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
@@ -38,7 +40,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
-
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -47,8 +48,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "support/fake_platform.h"
 #include "ui/frm_main_window.h"
@@ -143,19 +142,24 @@ inline void trigger(QObject* root, const QString& actionName) {
     // A menu item is usable only when it and every menu holding it are enabled.
     bool usable = a->isEnabled();
     for (QObject* p = a->parent(); p; p = p->parent())
-        if (auto* menu = qobject_cast<QMenu*>(p)) usable = usable && menu->isEnabled() && menu->menuAction()->isEnabled();
+        if (auto* menu = qobject_cast<QMenu*>(p))
+            usable = usable && menu->isEnabled() && menu->menuAction()->isEnabled();
     if (usable) a->trigger();
     settle();
 }
 
 inline void typeInto(QWidget* box, const QString& text) {
     box->setFocus();
-    if (auto* combo = qobject_cast<QComboBox*>(box); combo && combo->lineEdit()) combo->lineEdit()->selectAll();
-    else if (auto* edit = qobject_cast<QLineEdit*>(box)) edit->selectAll();
+    if (auto* combo = qobject_cast<QComboBox*>(box); combo && combo->lineEdit())
+        combo->lineEdit()->selectAll();
+    else if (auto* edit = qobject_cast<QLineEdit*>(box))
+        edit->selectAll();
     if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Delete);
     for (QChar c : text) {
-        if (c.unicode() < 128) QTest::keyClick(box, c.toLatin1());
-        else QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        if (c.unicode() < 128)
+            QTest::keyClick(box, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
     settle();
 }
@@ -183,7 +187,9 @@ inline ModalWatchdog::ModalWatchdog() {
     timer_.start();
 }
 
-inline ModalWatchdog::~ModalWatchdog() { timer_.stop(); }
+inline ModalWatchdog::~ModalWatchdog() {
+    timer_.stop();
+}
 
 inline void ModalWatchdog::verifyDone() {
     if (!handlers_.empty()) ADD_FAILURE() << handlers_.size() << " announced modal dialog(s) never opened";
@@ -194,12 +200,14 @@ inline void ModalWatchdog::check() {
     QWidget* w = QApplication::activeModalWidget();
     if (!w) return;
     auto close = [](QWidget* dialog) {
-        if (auto* d = qobject_cast<QDialog*>(dialog)) d->reject();
-        else dialog->close();
+        if (auto* d = qobject_cast<QDialog*>(dialog))
+            d->reject();
+        else
+            dialog->close();
     };
     auto describe = [](QWidget* dialog) {
-        return dialog->metaObject()->className() + std::string(" '") + dialog->objectName().toStdString() + "' titled '" +
-               dialog->windowTitle().toStdString() + "'";
+        return dialog->metaObject()->className() + std::string(" '") + dialog->objectName().toStdString() +
+               "' titled '" + dialog->windowTitle().toStdString() + "'";
     };
     // A dialog that has finished is done with, even when it is shown again later.
     std::erase_if(handled_, [](const auto& h) { return !h->widget || !h->widget->isVisible(); });
@@ -220,7 +228,8 @@ inline void ModalWatchdog::check() {
     entry->widget = w;
     handled_.push_back(entry);
     if (auto* d = qobject_cast<QDialog*>(w))
-        connect(d, &QDialog::finished, this, [entry] { entry->widget = nullptr; }, Qt::SingleShotConnection);
+        connect(
+            d, &QDialog::finished, this, [entry] { entry->widget = nullptr; }, Qt::SingleShotConnection);
     Handler handler = std::move(handlers_.front());
     handlers_.pop_front();
     // Queued, so this timer is free to watch dialogs the handler opens in turn.
@@ -234,7 +243,9 @@ inline void ModalWatchdog::check() {
         Qt::QueuedConnection);
 }
 
-inline void UiTest::SetUp() { ASSERT_TRUE(tempDir_.isValid()); }
+inline void UiTest::SetUp() {
+    ASSERT_TRUE(tempDir_.isValid());
+}
 
 inline void UiTest::TearDown() {
     main_.reset();

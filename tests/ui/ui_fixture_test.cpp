@@ -1,10 +1,10 @@
 // The fixture's own promise: a modal dialog nobody announced fails the test
 // and is closed, so the test goes on instead of hanging.
-#include <QMessageBox>
+#include "ui_fixture.h"
 
 #include <gtest/gtest-spi.h>
 
-#include "ui_fixture.h"
+#include <QMessageBox>
 
 namespace pennant::testing {
 namespace {

@@ -1,9 +1,9 @@
 // The window tests run without a display, and whatever a window stores
 // through QStandardPaths goes to a test location, never the user's own.
+#include <gmock/gmock.h>
+
 #include <QApplication>
 #include <QStandardPaths>
-
-#include <gmock/gmock.h>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
