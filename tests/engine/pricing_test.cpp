@@ -22,6 +22,8 @@ struct PriceCase {
     Expected expected;
 };
 
+void PrintTo(const PriceCase& c, std::ostream* os) { *os << c.name; }
+
 class Pricing : public EngineFixture, public ::testing::WithParamInterface<PriceCase> {};
 
 TEST_P(Pricing, ShowsTheRowsOfTheBet) {
