@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 PENNANT_BUILD_DIR=build-asan PENNANT_BUILD_TYPE=Debug bash scripts/build.sh \
-  -DPENNANT_SANITIZE=address,undefined -DPENNANT_WITH_BENCH=OFF
+  -DPENNANT_SANITIZE=address,undefined -DPENNANT_WITH_GUI=ON -DPENNANT_WITH_BENCH=OFF
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1
 export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
