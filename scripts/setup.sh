@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libgl-dev fonts-dejavu-core poppler-utils)
 if [ "${PENNANT_FUZZ:-0}" = 1 ]; then packages+=(clang libclang-rt-14-dev); fi
+if [ "${PENNANT_TIDY:-0}" = 1 ]; then packages+=(clang-tidy); fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

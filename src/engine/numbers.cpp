@@ -164,7 +164,7 @@ void roundTo(Decimal& d, int places, HalfRule rule) {
 
 bool isZero(const Decimal& d) { return d.digits.find_first_not_of('0') == std::string::npos; }
 
-std::string stripZeros(std::string digits) {
+std::string stripZeros(const std::string& digits) {
     std::size_t first = digits.find_first_not_of('0');
     return first == std::string::npos ? "0" : digits.substr(first);
 }

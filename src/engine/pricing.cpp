@@ -121,8 +121,8 @@ void FrmMain::fullCover(int k) {
 void FrmMain::wyankee() {
     switch (winners) {
         case 4: return fullCover(4);
-        case 3: return wtrixie();
-        case 2: return wtrixie();  // the one double on selections 1-2
+        case 3:
+        case 2: return wtrixie();  // with two: the one double on selections 1-2
         default: return resetwinnings();
     }
 }

@@ -441,7 +441,7 @@ QWidget* FrmMainWindow::buildButtons() {
 
     // A main window has no default or cancel button: Enter and Esc reach
     // UPDATE LOG and CANCEL only while those are shown.
-    auto shortcut = [this](QKeySequence keys, QPushButton* target) {
+    auto shortcut = [this](const QKeySequence& keys, QPushButton* target) {
         auto* s = new QShortcut(keys, this);
         s->setAutoRepeat(false);
         s->setEnabled(false);
