@@ -13,7 +13,7 @@ expected=(
   /usr/share/icons/hicolor/scalable/apps/org.pennant95.Pennant95.svg
   /usr/share/icons/hicolor/48x48/apps/org.pennant95.Pennant95.png
   /usr/share/icons/hicolor/256x256/apps/org.pennant95.Pennant95.png
-  /usr/share/man/man1/pennant-calc.1
+  /usr/share/man/man1/pennant-calc.1.gz
 )
 status=0
 for f in "${expected[@]}"; do
