@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -69,6 +70,27 @@ void keepPlaceWhenHidden(QWidget* w) {
     policy.setRetainSizeWhenHidden(true);
     w->setSizePolicy(policy);
 }
+
+// A caption beside an option button or the check box is part of it: a
+// click on "To Win" or "Tax Paid @" is a click on its button.
+class CaptionClick : public QObject {
+public:
+    explicit CaptionClick(QLabel* caption) : QObject(caption) { caption->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonRelease) return false;
+        auto* caption = static_cast<QLabel*>(watched);
+        auto* button = qobject_cast<QAbstractButton*>(caption->buddy());
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (!button || mouse->button() != Qt::LeftButton || !caption->rect().contains(mouse->position().toPoint()) ||
+            !button->isVisible() || !button->isEnabled())
+            return false;
+        button->setFocus(Qt::MouseFocusReason);
+        button->click();
+        return true;
+    }
+};
 
 QGroupBox* frame(QWidget* parent, int number, const QString& caption) {
     auto* box = new QGroupBox(caption, parent);
@@ -331,6 +353,7 @@ QWidget* FrmMainWindow::buildTerms() {
         line->addWidget(option);
         QLabel* caption = label(captions[k]);
         caption->setBuddy(option);
+        new CaptionClick(caption);
         line->addWidget(caption);
         line->addSpacing(14);
         connect(option, &QRadioButton::toggled, this, [this, n](bool on) {
@@ -365,6 +388,7 @@ QWidget* FrmMainWindow::buildStake() {
     grid->addWidget(check1_, 1, 0, Qt::AlignRight);
     QLabel* taxPaid = label(56);
     taxPaid->setBuddy(check1_);
+    new CaptionClick(taxPaid);
     grid->addWidget(taxPaid, 1, 1);
     QLabel* rate = label(57);
     rate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -428,7 +452,8 @@ QWidget* FrmMainWindow::buildButtons() {
     auto button = [this, line](const char* objectName, const QString& caption, void (FrmMainWindow::*slot)()) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(QString::fromLatin1(objectName));
-        b->setAutoDefault(false);
+        // Enter presses the button that has the focus, as Space does.
+        b->setAutoDefault(true);
         connect(b, &QPushButton::clicked, this, slot);
         line->addWidget(b);
         return b;
@@ -440,19 +465,23 @@ QWidget* FrmMainWindow::buildButtons() {
     command4_ = button("Command4", QStringLiteral("&CANCEL"), &FrmMainWindow::onCancel);
 
     // A main window has no default or cancel button: Enter and Esc reach
-    // UPDATE LOG and CANCEL only while those are shown.
-    auto shortcut = [this](const QKeySequence& keys, QPushButton* target) {
+    // UPDATE LOG and CANCEL only while those are shown. Enter on a focused
+    // button presses that one, so Enter on CANCEL never writes the log.
+    auto shortcut = [this](const QKeySequence& keys, QPushButton* target, bool focusedFirst) {
         auto* s = new QShortcut(keys, this);
         s->setAutoRepeat(false);
         s->setEnabled(false);
-        connect(s, &QShortcut::activated, target, [target] {
-            if (target->isVisible() && target->isEnabled()) target->click();
+        connect(s, &QShortcut::activated, target, [this, target, focusedFirst] {
+            QPushButton* pressed = target;
+            auto* focused = qobject_cast<QPushButton*>(focusWidget());
+            if (focusedFirst && focused && focused->isVisible()) pressed = focused;
+            if (pressed->isVisible() && pressed->isEnabled()) pressed->click();
         });
         shortcuts_.push_back({s, target});
     };
-    shortcut(QKeySequence(Qt::Key_Return), command3_);
-    shortcut(QKeySequence(Qt::Key_Enter), command3_);
-    shortcut(QKeySequence(Qt::Key_Escape), command4_);
+    shortcut(QKeySequence(Qt::Key_Return), command3_, true);
+    shortcut(QKeySequence(Qt::Key_Enter), command3_, true);
+    shortcut(QKeySequence(Qt::Key_Escape), command4_, false);
     return bar;
 }
 
@@ -498,6 +527,10 @@ void FrmMainWindow::refresh() {
         const QSignalBlocker block(option_[terms]);
         option_[terms]->setChecked(true);
     }
+    // Tab enters each group of options at its chosen button, so the arrow
+    // keys move the choice on from there.
+    for (int n = 1; n <= 21; ++n)
+        option_[n]->setFocusPolicy(option_[n]->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     if (check1_->isChecked() != m.Check1) {
         const QSignalBlocker block(check1_);
         check1_->setChecked(m.Check1);
@@ -554,6 +587,10 @@ void FrmMainWindow::Form_Load() {
     applyWindowHeight();
     centreOnScreen();
     show();
+    // The bet type box starts with the focus and its prompt selected, so
+    // typing a bet type replaces "Select Bet".
+    combo7_->setFocus();
+    combo7_->lineEdit()->selectAll();
 }
 
 void FrmMainWindow::centreOnScreen() {

@@ -1,5 +1,6 @@
 #include "ui/qt_printer.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -96,6 +97,10 @@ bool showPrintPreview(const PrintDocument& document, QWidget* parent) {
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("printPreview"));
     dialog.setWindowTitle(QStringLiteral("Print Preview (no printer found)"));
+    // Ctrl+P prints from here as it does from the main window; the dialog's
+    // own Print has no key.
+    for (QAction* action : dialog.findChildren<QAction*>())
+        if (action->text() == QPrintPreviewDialog::tr("Print")) action->setShortcut(QKeySequence::Print);
     // The preview paints the pages, and so does Print, on the printer the
     // user chose; what counts is whether that last painting worked.
     bool painted = false;

@@ -88,6 +88,38 @@ TEST_F(MainWindowLog, EditALoggedBetAndWriteItBackWithEnter) {
     EXPECT_EQ(panel(3), "BETS LOGGED:  2");
 }
 
+TEST_F(MainWindowLog, EnterPressesTheFocusedButtonSoEnterOnCancelWritesNothing) {
+    wonDouble();
+    FrmMainWindow& w = mainWindow();
+    auto* add = find<QPushButton>(&w, "Command2");
+    add->setFocus();
+    QTest::keyClick(add, Qt::Key_Return);
+    settle();
+    ASSERT_EQ(logged().size(), 1u) << "Enter on Add to Log adds the bet";
+
+    expectModal([](QWidget* viewer) {
+        click(viewer, "Command2");  // Edit Line
+        auto* grid = find<QTableView>(viewer, "Grid1");
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 1)).center());
+        QTest::keyClick(grid, Qt::Key_Return);
+    });
+    trigger(&w, "mnuView");
+    ASSERT_TRUE(w.model().editState);
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    option(6)->click();
+    auto* cancel = find<QPushButton>(&w, "Command4");
+    cancel->setFocus();
+    QTest::keyClick(cancel, Qt::Key_Return);
+    settle();
+
+    EXPECT_FALSE(w.model().editState);
+    EXPECT_EQ(find<QComboBox>(&w, "Combo7")->currentText(), "Single") << "cancelled";
+    auto records = logged();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].Payout, "4.00        ") << "the logged bet is not rewritten";
+}
+
 TEST_F(MainWindowLog, SetUpLogIsOneWindowKeptBetweenShowings) {
     FrmMainWindow& w = mainWindow();
     QWidget* first = nullptr;

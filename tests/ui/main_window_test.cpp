@@ -289,6 +289,64 @@ TEST_F(MainWindow, EnterAndEscReachUpdateAndCancelOnlyWhileEditing) {
     EXPECT_TRUE(find<QAction>(&w(), "mnuTaxRate")->isEnabled());
 }
 
+// The controls Tab visits from `start`, in order, once round.
+std::string tabChain(QWidget* start) {
+    QWidget* window = start->window();
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }));
+    start->setFocus(Qt::TabFocusReason);
+    QStringList names;
+    for (QWidget* at = start; at && names.size() < 60;) {
+        names << at->objectName();
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = QApplication::focusWidget();
+        if (at == start || !window->isAncestorOf(at)) break;
+    }
+    return names.join(QLatin1Char(' ')).toStdString();
+}
+
+TEST_F(MainWindow, TabRunsDownTheWindowAndEntersEachResultAtTheChosenButton) {
+    pick(combo("Combo7"), "Trixie");
+    option(9)->click();   // row 3 a non-runner; rows 1 and 2 stay Lose
+    option(21)->click();  // Place 1/5
+    EXPECT_EQ(tabChain(combo("Combo7")),
+              "Combo7 Text1 Combo1_0 Option2 Text2 Combo1_1 Option5 Text3 Combo1_2 Option9 Option21 Combo8 Check1 "
+              "Command2 Command1");
+
+    // From the chosen button the arrow keys move the choice, and price it.
+    option(2)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(option(2), Qt::Key_Left);
+    settle();
+    EXPECT_TRUE(option(1)->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), option(1));
+    EXPECT_EQ(w().model().row[0].result, Result::Win);
+    EXPECT_FALSE(text("Label45").isEmpty());
+}
+
+TEST_F(MainWindow, TypingABetTypeAtStartReplacesThePrompt) {
+    QWidget* bets = combo("Combo7");
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_EQ(focused, bets);
+    QTest::keyClicks(bets, "Yankee");
+    settle();
+    EXPECT_EQ(combo("Combo7")->currentText(), "Yankee");
+    EXPECT_EQ(text("Label52"), "11");
+}
+
+TEST_F(MainWindow, ClickingACaptionClicksItsButton) {
+    wonSingle();
+    QTest::mouseClick(find<QLabel>(&w(), "Label69"), Qt::LeftButton);  // "Place 1/5"
+    settle();
+    EXPECT_TRUE(option(21)->isChecked());
+    EXPECT_EQ(text("Label8"), "Place");
+    EXPECT_EQ(text("Label37"), "1.20");
+
+    QTest::mouseClick(find<QLabel>(&w(), "Label56"), Qt::LeftButton);  // "Tax Paid @"
+    settle();
+    EXPECT_FALSE(find<QCheckBox>(&w(), "Check1")->isChecked());
+    EXPECT_TRUE(shown("Label46"));
+}
+
 TEST_F(MainWindow, TextBoxesRefuseCharactersTheFilesCannotHold) {
     auto* name = find<QLineEdit>(&w(), "Text1");
     typeInto(name, QStringLiteral("Caf\u00e9 \u20ac"));  // both exist in Windows-1252

@@ -2,6 +2,7 @@
 // put on paper by Qt as PDF files and read back with poppler's tools, a long
 // log over several pages, and the print preview that stands in when there
 // is no printer.
+#include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -357,6 +358,22 @@ TEST_F(PrintTest, PreviewPrintsToPdfOrReportsNothingPrintedWhenClosed) {
 
     expectModal([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
     EXPECT_FALSE(printDocument(doc, nullptr, QPrinterInfo())) << "closing the preview prints nothing";
+}
+
+TEST_F(PrintTest, CtrlPInThePreviewPrints) {
+    PrintDocument doc;
+    doc.line("Total won:72.00");
+    const QString pdf = pdfPath("keys.pdf");
+    expectModal([&](QWidget* dialog) {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(dialog);
+        ASSERT_NE(preview, nullptr);
+        preview->printer()->setOutputFileName(pdf);
+        // Print asks where to, in the print dialog; OK prints there.
+        expectModal([](QWidget* printDialog) { qobject_cast<QDialog*>(printDialog)->accept(); });
+        QTest::keyClick(preview, Qt::Key_P, Qt::ControlModifier);
+    });
+    EXPECT_TRUE(printDocument(doc, nullptr, QPrinterInfo()));
+    EXPECT_TRUE(QFileInfo::exists(pdf));
 }
 
 }  // namespace

@@ -176,9 +176,11 @@ inline void pick(QComboBox* box, const QString& text) {
     settle();
     if (view->isVisible()) throw std::runtime_error("the list of " + box->objectName().toStdString() + " stayed open");
     // The offscreen platform leaves the closed list's window active; a desktop
-    // gives activation back to the window.
-    box->window()->activateWindow();
-    (void)QTest::qWaitForWindowActive(box->window());
+    // gives activation back to the window. (qWaitForWindowActive would not
+    // wait: the hidden list still counts as part of the window.)
+    QWidget* window = box->window();
+    window->activateWindow();
+    (void)QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
 }
 
 inline ModalWatchdog::ModalWatchdog() {
