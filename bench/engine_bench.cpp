@@ -4,23 +4,11 @@
 #include "engine/frm_main.h"
 #include "engine/odds.h"
 #include "platform/platform.h"
+#include "platform/null_platform.h"
 
 namespace {
 
 using namespace pennant;
-
-class NullPlatform : public Platform {
-public:
-    Answer messageBox(const MessageRequest&) override { return Answer::Ok; }
-    std::optional<std::string> inputBox(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    bool showFileDialog(CommonDialog&, FileDialogKind) override { return false; }
-    std::string shortDate() override { return {}; }
-    bool showHelp() override { return false; }
-    void closeHelp() override {}
-    bool print(const PrintDocument&) override { return false; }
-};
 
 // `stake` then `Main` for a Lucky 63 with six winners: the largest pricing.
 void BM_RecalculateLucky63(benchmark::State& state) {

@@ -9,25 +9,12 @@
 
 #include "engine/frm_main.h"
 #include "log/log_file.h"
+#include "platform/null_platform.h"
 #include "ui/frm_log.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// Answers every question with OK and prints nothing.
-class QuietPlatform : public pennant::Platform {
-public:
-    pennant::Answer messageBox(const pennant::MessageRequest&) override { return pennant::Answer::Ok; }
-    std::optional<std::string> inputBox(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    bool showFileDialog(pennant::CommonDialog&, pennant::FileDialogKind) override { return false; }
-    std::string shortDate() override { return "11/12/2026"; }
-    bool showHelp() override { return false; }
-    void closeHelp() override {}
-    bool print(const pennant::PrintDocument&) override { return true; }
-};
 
 // A full log of bets of every size, won and lost.
 void writeFullLog(const fs::path& path) {
@@ -65,7 +52,7 @@ void BM_OpenLogViewerOnAFullLog(benchmark::State& state) {
     pennant::Project project;
     project.programDir = dir;
     project.OpeningBalance = 100.0;
-    QuietPlatform platform;
+    pennant::NullPlatform platform;
     pennant::FrmMain model(project, platform);
 
     for (auto _ : state) {

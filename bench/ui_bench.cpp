@@ -10,24 +10,12 @@
 #include <memory>
 
 #include "platform/platform.h"
+#include "platform/null_platform.h"
 #include "ui/frm_main_window.h"
 
 namespace {
 
 using namespace pennant;
-
-class NullPlatform : public Platform {
-public:
-    Answer messageBox(const MessageRequest&) override { return Answer::Ok; }
-    std::optional<std::string> inputBox(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    bool showFileDialog(CommonDialog&, FileDialogKind) override { return false; }
-    std::string shortDate() override { return "11/12/2026"; }
-    bool showHelp() override { return false; }
-    void closeHelp() override {}
-    bool print(const PrintDocument&) override { return false; }
-};
 
 std::filesystem::path dirOf(const QTemporaryDir& dir) {
     return dir.path().toStdString();

@@ -7,23 +7,7 @@
 #include "engine/frm_main.h"
 #include "engine/numbers.h"
 #include "engine/odds.h"
-
-namespace {
-
-class QuietPlatform : public pennant::Platform {
-public:
-    pennant::Answer messageBox(const pennant::MessageRequest&) override { return pennant::Answer::Ok; }
-    std::optional<std::string> inputBox(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    bool showFileDialog(pennant::CommonDialog&, pennant::FileDialogKind) override { return false; }
-    std::string shortDate() override { return {}; }
-    bool showHelp() override { return false; }
-    void closeHelp() override {}
-    bool print(const pennant::PrintDocument&) override { return false; }
-};
-
-}  // namespace
+#include "platform/null_platform.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string text(reinterpret_cast<const char*>(data), size);
@@ -37,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     pennant::readWhole(text);
 
     static pennant::Project project;
-    static QuietPlatform platform;
+    static pennant::NullPlatform platform;
     pennant::FrmMain m(project, platform);
     m.loadDefaults();
     std::size_t cut = text.find('\n');
