@@ -135,6 +135,7 @@ private:
     void straight(int legs);
     void fullCover(int k);  // the Yankee, Canadian or Heinz rows on k counted selections
     void luckyBonus(int percent, bool testZero);
+    void luckyFullCover(int k, int percent);
 };
 
 }  // namespace pennant

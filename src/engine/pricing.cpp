@@ -161,13 +161,19 @@ void FrmMain::luckyBonus(int percent, bool testZero) {
     }
 }
 
+// Every selection of a Lucky bet counted: the full cover with its own tax
+// and format, then the singles and the bonus on top (none with a non-runner).
+void FrmMain::luckyFullCover(int k, int percent) {
+    fullCover(k);
+    Label[30] = std::to_string(k);
+    setAmount(37, luckySingles(k));
+    luckyBonus(percent, true);
+}
+
 void FrmMain::wlucky15() {
     int k = winners;
     if (k == 4) {
-        wyankee();
-        Label[30] = "4";
-        setAmount(37, luckySingles(4));
-        luckyBonus(10, true);
+        luckyFullCover(4, 10);
     } else if (k == 3) {
         wtrixie();
         Label[30] = "3";
@@ -205,10 +211,7 @@ static void luckyBelowFive(FrmMain& m) {
 void FrmMain::wlucky31() {
     int k = winners;
     if (k == 5) {
-        wcanadian();
-        Label[30] = "5";
-        setAmount(37, luckySingles(5));
-        luckyBonus(20, true);
+        luckyFullCover(5, 20);
     } else if (k >= 1 && k <= 4) {
         return luckyBelowFive(*this);
     } else {
@@ -222,10 +225,7 @@ void FrmMain::wlucky31() {
 void FrmMain::wlucky63() {
     int k = winners;
     if (k == 6) {
-        wheinz();
-        Label[30] = "6";
-        setAmount(37, luckySingles(6));
-        luckyBonus(25, true);
+        luckyFullCover(6, 25);
     } else if (k == 5) {
         // Five winners of six: the Lucky 31 and then a 10% bonus on top,
         // whatever the factors.
