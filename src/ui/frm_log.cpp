@@ -236,16 +236,16 @@ void FrmLog::buildGrid() {
 }
 
 void FrmLog::buildButtons() {
-    struct Spec {
+    struct ButtonPlace {
         int number;
         const char* caption;
         QRect where;
-    } specs[] = {{1, "&Delete Line", twips(120, 4560, 1815, 615)},
-                 {2, "&Edit Line", twips(2160, 4560, 1815, 615)},
-                 {3, "&Print Log", twips(4200, 4560, 1815, 615)},
-                 {4, "&Close", twips(6240, 4560, 3015, 615)},
-                 {5, "", twips(2520, 4560, 3615, 855)}};
-    for (const Spec& s : specs) {
+    } places[] = {{1, "&Delete Line", twips(120, 4560, 1815, 615)},
+                  {2, "&Edit Line", twips(2160, 4560, 1815, 615)},
+                  {3, "&Print Log", twips(4200, 4560, 1815, 615)},
+                  {4, "&Close", twips(6240, 4560, 3015, 615)},
+                  {5, "", twips(2520, 4560, 3615, 855)}};
+    for (const ButtonPlace& s : places) {
         auto* b = new QPushButton(QString::fromLatin1(s.caption), this);
         b->setObjectName(QStringLiteral("Command%1").arg(s.number));
         b->setGeometry(s.where);
