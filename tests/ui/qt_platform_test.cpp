@@ -7,6 +7,7 @@
 #include <QFileSystemModel>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QTest>
 #include <QTextBrowser>
 #include <fstream>
 
@@ -135,6 +136,16 @@ TEST_F(QtPlatformTest, HelpWindowShowsTheHelpFileAndClosesOnRequest) {
     for (const char* words : {"non-runner", "opening balance", "Lucky bonuses", "Bet slips", "Tax on the stake"})
         EXPECT_TRUE(shown.contains(QString::fromLatin1(words), Qt::CaseInsensitive)) << words;
     qt.closeHelp();
+    EXPECT_FALSE(help->isVisible());
+}
+
+TEST_F(QtPlatformTest, EscPutsTheHelpWindowAway) {
+    QtPlatform qt(dir(), QStringLiteral(PENNANT_SOURCE_DIR "/data/Pennant.hlp"));
+    ASSERT_TRUE(qt.showHelp());
+    HelpWindow* help = qt.helpWindow();
+    help->activateWindow();
+    QApplication::setActiveWindow(help);
+    QTest::keyClick(help->browser(), Qt::Key_Escape);
     EXPECT_FALSE(help->isVisible());
 }
 
