@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "engine/frm_main.h"
-#include "settings/temp_dir.h"
+#include "support/temp_dir.h"
 #include "support/fake_platform.h"
 
 namespace pennant {
